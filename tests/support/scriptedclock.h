@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "clock.h"
+
+#include <deque>
+
+class EventLog;
+
+// A clock whose readings a test writes in advance. now() hands out the queued readings one by one
+// and then keeps returning the held one; every reading is counted and, with a log, recorded as
+// "now <date> <time>". secondsSinceMidnight() follows the same readings. elapsed() starts at a set
+// value and moves on by a set step at every reading.
+class ScriptedClock final : public Clock
+{
+public:
+    explicit ScriptedClock(EventLog* log = nullptr);
+
+    void queue(DateValue reading);
+    void queue(std::initializer_list<DateValue> readings);
+    // The reading once the queue is empty.
+    void hold(DateValue reading);
+
+    void setElapsed(std::chrono::nanoseconds elapsed) { m_elapsed = elapsed; }
+    void setElapsedStep(std::chrono::nanoseconds step) { m_elapsedStep = step; }
+
+    int nowReadings() const { return m_nowReadings; }
+    int elapsedReadings() const { return m_elapsedReadings; }
+    // A reading was asked for when nothing was queued or held.
+    bool ranDry() const { return m_ranDry; }
+    std::size_t queued() const { return m_queue.size(); }
+
+    DateValue now() override;
+    double secondsSinceMidnight() override;
+    std::chrono::nanoseconds elapsed() override;
+
+    static QString describe(DateValue value);
+
+private:
+    DateValue next();
+
+    EventLog* m_log;
+    std::deque<DateValue> m_queue;
+    std::optional<DateValue> m_held;
+    std::chrono::nanoseconds m_elapsed{0};
+    std::chrono::nanoseconds m_elapsedStep{0};
+    int m_nowReadings = 0;
+    int m_elapsedReadings = 0;
+    bool m_ranDry = false;
+};
