@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+
+#include "computecountdown.h"
+#include "image.h"
+#include "label.h"
+#include "layout.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "showcountdowntexts.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QFont controlFont(int pixelSize)
+{
+    QFont font(QString::fromLatin1(Layout::fontFamily));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+void useFontSubstitutes()
+{
+    const QString family = QString::fromLatin1(Layout::fontFamily);
+    if (QFont::substitutes(family).isEmpty())
+        QFont::insertSubstitutions(family, Layout::fontSubstitutes());
+}
+
+} // namespace
+
+Form1::Form1(Clock& clock, QWidget* parent)
+    : QWidget(parent)
+    , m_clock(clock)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(Layout::windowTitle));
+    setWindowIcon(Pictures::windowIcon());
+    resize(Layout::clientSize);
+
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Layout::background);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    useFontSubstitutes();
+    // Widgets created later lie above those created earlier, so the labels (the window's own
+    // surface) come first and the picture boxes last, each group from the bottom up.
+    createLabels();
+    createPictureBoxesAndButton();
+    setTabOrder();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(controlName(Control::Timer1));
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    m_timer1->start();
+    m_controls[std::size_t(Control::Timer1)] = nullptr;
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createLabels()
+{
+    const auto table = Layout::labels();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        if (row->control == Layout::image1StacksBelow) {
+            auto* image1 = new Image(Pictures::load(Control::Image1), this);
+            image1->setObjectName(controlName(Control::Image1));
+            image1->move(Layout::image1Geometry.topLeft());
+            image1->setToolTip(Layout::image1ToolTip());
+            image1->setAccessibleName(QStringLiteral("Santa Count Down emblem"));
+            image1->setAccessibleDescription(QStringLiteral("A gold star over a snowy fir tree"));
+            m_controls[std::size_t(Control::Image1)] = image1;
+        }
+        auto* label = new Label(row->box, this);
+        label->setObjectName(controlName(row->control));
+        label->setFont(controlFont(row->fontPixelSize));
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::Window, Layout::background);
+        colours.setColor(QPalette::WindowText, row->colour);
+        label->setPalette(colours);
+        label->setAlignment(row->alignment);
+        label->move(row->topLeft);
+        if (row->box == Layout::Box::Fixed)
+            label->resize(row->fixedSize);
+        if (row->accessibleRole)
+            label->setAccessibleRole(QString::fromLatin1(row->accessibleRole));
+        label->setCaption(row->caption);
+        m_controls[std::size_t(row->control)] = label;
+    }
+}
+
+void Form1::createPictureBoxesAndButton()
+{
+    const auto table = Layout::pictureBoxes();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        if (row->control == Layout::lastPictureAboveButton)
+            createCommand1();
+        auto* box = new PictureBox(Pictures::load(row->control), row->bordered, this);
+        box->setObjectName(controlName(row->control));
+        box->move(row->topLeft);
+        box->setAccessibleName(QString::fromLatin1(row->accessibleName));
+        box->setAccessibleDescription(QString::fromLatin1(row->description));
+        box->hide();
+        m_controls[std::size_t(row->control)] = box;
+    }
+}
+
+void Form1::createCommand1()
+{
+    auto* command1 = new QPushButton(QStringLiteral("EXIT"), this);
+    command1->setObjectName(controlName(Control::Command1));
+    command1->setGeometry(Layout::command1Geometry);
+    command1->setFont(controlFont(Layout::command1FontPixelSize));
+    command1->setAccessibleName(QStringLiteral("EXIT"));
+    // Enter as well as Space clicks the focused button, as in a dialog.
+    command1->setAutoDefault(true);
+    command1->setFocusPolicy(Qt::StrongFocus);
+    m_controls[std::size_t(Control::Command1)] = command1;
+}
+
+void Form1::setTabOrder()
+{
+    const auto order = Layout::tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(order[i - 1]), control(order[i]));
+}
+
+QWidget* Form1::control(Control which) const
+{
+    return m_controls[std::size_t(which)];
+}
+
+void Form1::Form_Load()
+{
+    m_state.StartupDate = dateText(m_clock.now());
+}
+
+void Form1::Timer1_Timer()
+{
+    const CountdownTotals totals = ComputeCountdown(m_clock);
+    ShowCountdownTexts(totals, m_clock, *this);
+}
+
+void Form1::setCaption(Control label, const QString& text)
+{
+    auto* target = qobject_cast<Label*>(control(label));
+    Q_ASSERT(target);
+    target->setCaption(text);
+}
+
+void Form1::setVisible(Control which, bool visible)
+{
+    QWidget* target = control(which);
+    Q_ASSERT(target);
+    target->setVisible(visible);
+}
+
+void Form1::clear()
+{
+    // Nothing is ever drawn on the form itself, so clearing leaves just the background.
+    update();
+}
+
+void Form1::repaintNow()
+{
+    repaint();
+}
+
+void Form1::endProgram()
+{
+    QApplication::exit(0);
+}

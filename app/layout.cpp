@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include "layout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace Layout {
+namespace {
+
+const QColor green{0, 255, 0};
+const QColor yellow{255, 255, 0};
+const QColor red{255, 0, 0};
+const QColor blue{0, 0, 255};
+const QColor grey{128, 128, 128};
+
+constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+
+QString greeting()
+{
+    return QStringLiteral("Season's Greating's From %1!").arg(QLatin1String(webAddress));
+}
+
+const std::array<LabelLayout, 12> labelTable = {{
+    {Control::Label10, "", {250, 480}, {}, 13, blue, centred, Box::Fitted, "Time"},
+    {Control::Label9, "", {250, 450}, {}, 13, blue, centred, Box::Fitted, "Date"},
+    {Control::Label6, greeting(), {99, 510}, {311, 21}, 13, grey, left, Box::Fixed, nullptr},
+    {Control::Label5, "Santa Claus Will be here in:", {500, 9}, {171, 151}, 30, green, centred,
+     Box::Fixed, nullptr},
+    {Control::Label4, "Days", {640, 390}, {}, 13, red, right, Box::Fitted, nullptr},
+    {Control::Label3, "Hours", {630, 330}, {}, 13, red, right, Box::Fitted, nullptr},
+    {Control::Label2, "Minutes", {620, 270}, {}, 13, red, right, Box::Fitted, nullptr},
+    {Control::Label1, "Seconds", {610, 210}, {}, 13, red, right, Box::Fitted, nullptr},
+    {Control::DayLabel, "", {510, 360}, {151, 41}, 20, yellow, right, Box::Fixed, "Days left"},
+    {Control::HouLabel, "", {510, 300}, {151, 41}, 20, yellow, right, Box::Fixed, "Hours left"},
+    {Control::MinLabel, "", {510, 240}, {151, 41}, 20, yellow, right, Box::Fixed, "Minutes left"},
+    {Control::SecLabel, "", {510, 180}, {151, 41}, 20, yellow, right, Box::Fixed, "Seconds left"},
+}};
+
+const std::array<PictureBoxLayout, 27> pictureTable = {{
+    {Control::SantaNotDec, {174, 18}, {224, 239}, false, 39, "Picture for days outside December",
+     "Cartoon Santa holding a large white placard that says he will be back in December"},
+    {Control::Santa23, {198, 18}, {156, 240}, false, 38, "Picture for 23 December",
+     "Full-length cartoon Santa standing and raising a red-and-white candy cane"},
+    {Control::Santa22, {90, 36}, {308, 237}, false, 37, "Picture for 22 December",
+     "Cartoon Santa behind a long green garland with red berries, holding its ends in his mittens"},
+    {Control::Santa21, {186, 21}, {150, 238}, false, 36, "Picture for 21 December",
+     "Cartoon Santa walking with a sack of toys over his shoulder and bells on his boots"},
+    {Control::Santa20, {132, 24}, {216, 223}, false, 35, "Picture for 20 December",
+     "Cartoon Santa bending over an open sack full of toys, with gift boxes and a toy horse"},
+    {Control::Santa19, {132, 27}, {214, 240}, false, 34, "Picture for 19 December",
+     "Grey engraving of reindeer drawing Santa's sleigh up through the sky"},
+    {Control::Santa18, {96, 27}, {320, 240}, false, 33, "Picture for 18 December",
+     "White woodcut of Santa in a fur hat reading a large book by a lantern under yellow stars"},
+    {Control::Santa17, {96, 24}, {320, 239}, false, 32, "Picture for 17 December",
+     "Grey engraving on cream of Santa leaning over a bundle among clouds"},
+    {Control::Santa16, {99, 27}, {320, 240}, false, 31, "Picture for 16 December",
+     "Engraving in an arched frame of Santa with spectacles on the telephone, pen in hand"},
+    {Control::Santa15, {159, 21}, {203, 239}, false, 30, "Picture for 15 December",
+     "Snowy Christmas tree with candles and a star, carol singers and a red greeting ribbon"},
+    {Control::Santa14, {189, 36}, {181, 229}, false, 29, "Picture for 14 December",
+     "Gold line engraving of Santa waving, a sack of toys on his back"},
+    {Control::Santa13, {126, 21}, {262, 233}, false, 28, "Picture for 13 December",
+     "Grey outline drawing of Santa with a large sack over his shoulder"},
+    {Control::Santa12, {27, 48}, {185, 237}, false, 27, "Picture for 12 December",
+     "Old-fashioned colour picture of a small child on Santa's knee"},
+    {Control::Santa11, {150, 50}, {172, 234}, false, 26, "Picture for 11 December",
+     "Stippled drawing of Santa seen from behind, bent under a huge sack of toys"},
+    {Control::Santa10, {120, 40}, {242, 239}, false, 25, "Picture for 10 December",
+     "Santa winking with a finger beside his nose, framed by a holly wreath"},
+    {Control::Santa9, {51, 15}, {383, 291}, true, 19, "Picture for 9 December",
+     "Engraving of Santa with spectacles hanging a toy in his workshop, a doll beside him"},
+    {Control::Santa8, {9, 12}, {478, 291}, true, 18, "Picture for 8 December",
+     "Engraving of Santa leaning over a huge book of names, pointing at an entry"},
+    {Control::Santa7, {9, 12}, {478, 291}, true, 17, "Picture for 7 December",
+     "Engraving of Santa at his workbench making toys, tools on the wall"},
+    {Control::Santa6, {27, 12}, {445, 291}, true, 16, "Picture for 6 December",
+     "Engraving of Santa seen from behind, looking through a telescope out of a window"},
+    {Control::Santa5, {180, 80}, {204, 223}, true, 15, "Picture for 5 December",
+     "Cartoon Santa smoking a pipe, a holly sprig on his cap"},
+    {Control::Santa4, {210, 80}, {194, 223}, true, 14, "Picture for 4 December",
+     "Cartoon Santa smiling in front of a dark blue disc with falling snow"},
+    {Control::Santa3, {200, 140}, {191, 153}, true, 13, "Picture for 3 December",
+     "Cartoon Santa laughing in front of a green disc"},
+    {Control::Santa2, {260, 110}, {175, 151}, true, 12, "Picture for 2 December",
+     "Cartoon Santa in profile in front of a pale yellow moon"},
+    {Control::XmassDay, {24, 9}, {458, 291}, true, 11, "Picture for Christmas Day",
+     "Engraving of Santa asleep in an armchair with his feet up before the fire"},
+    {Control::Santa1, {200, 140}, {173, 153}, true, 10, "Picture for 1 December",
+     "Cartoon Santa's laughing head"},
+    {Control::NightBefore, {111, 6}, {305, 321}, true, 9, "Picture for Christmas Eve",
+     "Engraving of Santa with his sack climbing into a snowy chimney"},
+    {Control::LogoKestrel, {231, 198}, {215, 161}, true, 4, "Santa Count Down logo",
+     "The words Santa Count Down arched around a gold star over a snowy fir tree"},
+}};
+
+std::array<Control, 28> makeTabOrder()
+{
+    std::array<std::pair<int, Control>, 28> entries{};
+    for (std::size_t i = 0; i < pictureTable.size(); ++i)
+        entries[i] = {pictureTable[i].tabOrder, pictureTable[i].control};
+    entries.back() = {24, Control::Command1};
+    std::sort(entries.begin(), entries.end());
+    std::array<Control, 28> order{};
+    std::transform(entries.begin(), entries.end(), order.begin(),
+                   [](const auto& entry) { return entry.second; });
+    return order;
+}
+
+const std::array<Control, 28> tabOrderTable = makeTabOrder();
+
+} // namespace
+
+std::span<const LabelLayout> labels()
+{
+    return labelTable;
+}
+
+std::span<const PictureBoxLayout> pictureBoxes()
+{
+    return pictureTable;
+}
+
+const PictureBoxLayout& pictureBox(Control control)
+{
+    const auto found = std::find_if(pictureTable.begin(), pictureTable.end(),
+                                    [control](const auto& box) { return box.control == control; });
+    Q_ASSERT(found != pictureTable.end());
+    return *found;
+}
+
+std::span<const Control> tabOrder()
+{
+    return tabOrderTable;
+}
+
+QString image1ToolTip()
+{
+    return QStringLiteral("Copyright \u00a9 2026 the Santa Count Down developers");
+}
+
+QStringList fontSubstitutes()
+{
+    return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("Helvetica")};
+}
+
+} // namespace Layout

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "controls.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <span>
+
+// The window's fixed layout, in pixels of its client area. Nothing here moves at run time; only
+// captions and visibility change.
+namespace Layout {
+
+inline constexpr QSize clientSize{682, 570};
+inline const QColor background{0, 0, 0};
+
+// A fixed box keeps its size and wraps its text; a fitted box is one line, exactly its text's size.
+enum class Box { Fixed, Fitted };
+
+struct LabelLayout
+{
+    Control control;
+    QString caption;
+    QPoint topLeft;
+    QSize fixedSize; // only for Box::Fixed
+    int fontPixelSize;
+    QColor colour;
+    Qt::Alignment alignment;
+    Box box;
+    const char* accessibleRole; // for labels whose text alone would not say what it is
+};
+
+struct PictureBoxLayout
+{
+    Control control;
+    QPoint topLeft;
+    QSize pictureSize;
+    bool bordered;
+    int tabOrder;
+    const char* accessibleName;
+    const char* description;
+};
+
+inline constexpr int borderWidth = 1;
+
+// The greeting ends with the project's web address.
+inline constexpr const char* webAddress = "www.santa.example";
+
+// Labels, and Image1 among them, from the top of the stacking order down.
+std::span<const LabelLayout> labels();
+
+// Picture boxes from the top of the stacking order down. Command1 lies between Santa10 and Santa9.
+std::span<const PictureBoxLayout> pictureBoxes();
+const PictureBoxLayout& pictureBox(Control control);
+inline constexpr Control lastPictureAboveButton = Control::Santa10;
+
+// The controls that take the keyboard focus, by ascending tab order.
+std::span<const Control> tabOrder();
+
+inline constexpr QRect command1Geometry{550, 450, 51, 31};
+inline constexpr int command1FontPixelSize = 13;
+
+inline constexpr QRect image1Geometry{642, 528, 31, 31};
+QString image1ToolTip();
+
+// Image1 sits between Label5 and Label4 in the stacking order of the labels.
+inline constexpr Control image1StacksBelow = Control::Label5;
+
+inline constexpr const char* windowTitle = "Santa Count Down";
+
+// The face the window's texts ask for, and the faces that stand in where it is missing.
+inline constexpr const char* fontFamily = "MS Sans Serif";
+QStringList fontSubstitutes();
+
+} // namespace Layout

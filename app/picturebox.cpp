@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "picturebox.h"
+
+#include "layout.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(const QImage& picture, bool bordered, QWidget* parent)
+    : QWidget(parent)
+    , m_picture(picture)
+    , m_bordered(bordered)
+{
+    const int border = m_bordered ? Layout::borderWidth : 0;
+    setFixedSize(m_picture.size() + QSize(2 * border, 2 * border));
+    setFocusPolicy(Qt::StrongFocus);
+    // The picture covers every pixel inside the border, so nothing beneath needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect PictureBox::pictureRect() const
+{
+    const int border = m_bordered ? Layout::borderWidth : 0;
+    return QRect(QPoint(border, border), m_picture.size());
+}
+
+QColor PictureBox::borderColour()
+{
+    return QColor(160, 160, 160);
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_bordered) {
+        painter.setPen(borderColour());
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.drawImage(pictureRect().topLeft(), m_picture);
+}

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A box that is exactly as large as its picture, plus a 1-px plain border where it has one. The
+// picture is drawn at its own size, never scaled, 1 px in from the edge of a bordered box.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QImage& picture, bool bordered, QWidget* parent);
+
+    const QImage& picture() const { return m_picture; }
+    bool bordered() const { return m_bordered; }
+    QRect pictureRect() const;
+
+    static QColor borderColour();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_picture;
+    bool m_bordered;
+};

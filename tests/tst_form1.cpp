@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+#include "image.h"
+#include "label.h"
+#include "picturebox.h"
+#include "scriptedclock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(Control)
+
+namespace {
+
+void tick(Form1& form)
+{
+    QVERIFY(QMetaObject::invokeMethod(form.timer1(), "timeout"));
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void controlsByNameAndKind_data();
+    void controlsByNameAndKind();
+    void controlCounts();
+    void startupDateCapturedOnce();
+    void designTimeStateBeforeFirstTick();
+    void tickWritesSixLabelsInOrder();
+    void firstTickAboutOneSecondAfterCreation();
+    void closingTheWindowEndsTheProgram();
+};
+
+void TestForm1::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestForm1::cleanup()
+{
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestForm1::controlsByNameAndKind_data()
+{
+    QTest::addColumn<Control>("control");
+    QTest::addColumn<QByteArray>("kind");
+
+    for (Control control : allControls()) {
+        QByteArray kind = "PictureBox";
+        const QString name = controlName(control);
+        if (name.startsWith(QLatin1String("Label")) || name.endsWith(QLatin1String("Label")))
+            kind = "Label";
+        else if (control == Control::Image1)
+            kind = "Image";
+        else if (control == Control::Command1)
+            kind = "QPushButton";
+        else if (control == Control::Timer1)
+            kind = "QTimer";
+        QTest::newRow(qPrintable(name)) << control << kind;
+    }
+}
+
+void TestForm1::controlsByNameAndKind()
+{
+    QFETCH(Control, control);
+    QFETCH(QByteArray, kind);
+
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    Form1 form(clock);
+
+    const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
+    QCOMPARE(named.size(), 1);
+    QObject* object = named.front();
+    QCOMPARE(QByteArray(object->metaObject()->className()), kind);
+    QCOMPARE(object->parent(), &form);
+    if (control != Control::Timer1)
+        QCOMPARE(form.control(control), object);
+}
+
+void TestForm1::controlCounts()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    Form1 form(clock);
+
+    QCOMPARE(form.findChildren<Label*>().size(), 12);
+    QCOMPARE(form.findChildren<PictureBox*>().size(), 27);
+    QCOMPARE(form.findChildren<Image*>().size(), 1);
+    QCOMPARE(form.findChildren<QPushButton*>().size(), 1);
+    QCOMPARE(form.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+    QCOMPARE(form.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
+}
+
+void TestForm1::startupDateCapturedOnce()
+{
+    ScriptedClock clock;
+    clock.queue(makeDateValue(2024, 12, 9, 23, 59, 59));
+    clock.hold(makeDateValue(2024, 12, 10, 0, 0, 5));
+    Form1 form(clock);
+    QCOMPARE(form.state().StartupDate, QStringLiteral("12-09-2024"));
+    QCOMPARE(clock.nowReadings(), 1);
+
+    // Past midnight, the start-up day stays what it was.
+    tick(form);
+    tick(form);
+    QCOMPARE(form.state().StartupDate, QStringLiteral("12-09-2024"));
+    QCOMPARE(form.state().PreviewDay, std::int16_t(0));
+    QVERIFY(form.state().PreviewDayText.isEmpty());
+}
+
+void TestForm1::designTimeStateBeforeFirstTick()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    Form1 form(clock);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    for (Control written : {Control::SecLabel, Control::MinLabel, Control::HouLabel,
+                            Control::DayLabel, Control::Label9, Control::Label10})
+        QVERIFY(qobject_cast<Label*>(form.control(written))->caption().isEmpty());
+    for (PictureBox* box : form.findChildren<PictureBox*>())
+        QVERIFY2(!box->isVisible(), qPrintable(box->objectName()));
+    QVERIFY(form.timer1()->isActive());
+    QCOMPARE(form.timer1()->interval(), 1000);
+    QCOMPARE(form.timer1()->timerType(), Qt::PreciseTimer);
+}
+
+void TestForm1::tickWritesSixLabelsInOrder()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    Form1 form(clock);
+
+    QStringList writes;
+    for (Label* label : form.findChildren<Label*>()) {
+        connect(label, &Label::captionChanged, &form, [&writes, label](const QString& caption) {
+            writes << label->objectName() + QStringLiteral(" = ") + caption;
+        });
+    }
+    const int readingsBefore = clock.nowReadings();
+    tick(form);
+
+    const QStringList expected = {
+        "SecLabel = 2030400.00",
+        "MinLabel = 33840.00",
+        "HouLabel = 564.00",
+        "DayLabel = 23.50",
+        "Label9 = Today is, Sunday December 01, 2024",
+        "Label10 = at, 12:00:00 pm",
+    };
+    QCOMPARE(writes.mid(0, 6), expected);
+    QCOMPARE(clock.nowReadings() - readingsBefore, 5);
+}
+
+void TestForm1::firstTickAboutOneSecondAfterCreation()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    QElapsedTimer sinceCreation;
+    sinceCreation.start();
+    Form1 form(clock);
+    form.show();
+    auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
+    QSignalSpy firstTick(secLabel, &Label::captionChanged);
+
+    QVERIFY(firstTick.wait(5000));
+    const qint64 waited = sinceCreation.elapsed();
+    QVERIFY2(waited >= 950 && waited < 1600, qPrintable(QString::number(waited)));
+    QCOMPARE(secLabel->caption(), QStringLiteral("2030400.00"));
+}
+
+void TestForm1::closingTheWindowEndsTheProgram()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    Form1 form(clock);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // Closing the one window through its frame makes the event loop return, and with it main().
+    QTimer::singleShot(0, &form, [&form] { form.close(); });
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, qApp, [] { QCoreApplication::exit(42); });
+    safety.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
