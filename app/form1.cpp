@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "computecountdown.h"
+#include "daypicture.h"
 #include "image.h"
 #include "label.h"
 #include "layout.h"
@@ -149,6 +150,7 @@ void Form1::Timer1_Timer()
 {
     const CountdownTotals totals = ComputeCountdown(m_clock);
     ShowCountdownTexts(totals, m_clock, *this);
+    ShowDayPicture(m_clock, *this);
 }
 
 void Form1::setCaption(Control label, const QString& text)
