@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// Build-time tool: turns a rendered picture into an 8-bit palette PNG holding exactly its colours,
+// so the program can keep every picture in a quarter of the memory of a 32-bit image.
+//   palettize IN.png OUT.png
+#include <QHash>
+#include <QImage>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: palettize IN.png OUT.png\n");
+        return 2;
+    }
+    const QImage rendered = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
+    if (rendered.isNull()) {
+        std::fprintf(stderr, "palettize: cannot read %s\n", argv[1]);
+        return 1;
+    }
+
+    QHash<QRgb, int> index;
+    QList<QRgb> colours;
+    QImage indexed(rendered.size(), QImage::Format_Indexed8);
+    for (int y = 0; y < rendered.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rendered.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rendered.width(); ++x) {
+            if (qAlpha(in[x]) != 255) {
+                std::fprintf(stderr, "palettize: %s has a see-through pixel at %d,%d\n", argv[1], x, y);
+                return 1;
+            }
+            auto found = index.constFind(in[x]);
+            if (found == index.constEnd()) {
+                if (colours.size() == 256) {
+                    std::fprintf(stderr, "palettize: %s has more than 256 colours\n", argv[1]);
+                    return 1;
+                }
+                found = index.insert(in[x], int(colours.size()));
+                colours << in[x];
+            }
+            out[x] = uchar(*found);
+        }
+    }
+    indexed.setColorTable(colours);
+    if (!indexed.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+        std::fprintf(stderr, "palettize: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+enum class Ground { Black, SkyBlue, PaleBlue, Yellow, Orange };
+
+bool looksLike(QRgb colour, Ground ground)
+{
+    const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
+    switch (ground) {
+    case Ground::Black:
+        return (colour & 0xffffff) == 0;
+    case Ground::SkyBlue:
+    case Ground::PaleBlue:
+        return b > 180 && b > r + 30 && b >= g;
+    case Ground::Yellow:
+        return r > 200 && g > 150 && b < g - 10;
+    case Ground::Orange:
+        return r > 200 && g > 100 && g < 200 && b < 110;
+    }
+    return false;
+}
+
+QImage picture(const QString& name)
+{
+    return QImage(QStringLiteral(":/pictures/%1.png").arg(name));
+}
+
+QHash<QRgb, int> histogram(const QImage& image)
+{
+    QHash<QRgb, int> counts;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++counts[line[x] | 0xff000000];
+    }
+    return counts;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Ground)
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachPicture_data();
+    void eachPicture();
+    void noTwoDayPicturesAlike();
+    void windowIcon();
+};
+
+// Size, colours used and the colour that covers most of each picture.
+void TestPictures::eachPicture_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("maxColours");
+    QTest::addColumn<Ground>("ground");
+
+    auto row = [](const char* name, int w, int h, int colours, Ground ground) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QSize(w, h) << colours << ground;
+    };
+    row("Santa1", 173, 153, 5, Ground::Black);
+    row("Santa2", 175, 151, 5, Ground::Black);
+    row("Santa3", 191, 153, 6, Ground::Black);
+    row("Santa4", 194, 223, 5, Ground::Black);
+    row("Santa5", 204, 223, 7, Ground::Black);
+    row("Santa6", 445, 291, 3, Ground::SkyBlue);
+    row("Santa7", 478, 291, 3, Ground::Yellow);
+    row("Santa8", 478, 291, 3, Ground::Yellow);
+    row("Santa9", 383, 291, 3, Ground::Yellow);
+    row("Santa10", 242, 239, 6, Ground::Black);
+    row("Santa11", 172, 234, 16, Ground::Black);
+    row("Santa12", 185, 237, 17, Ground::Black);
+    row("Santa13", 262, 233, 2, Ground::Black);
+    row("Santa14", 181, 229, 2, Ground::Black);
+    row("Santa15", 203, 239, 11, Ground::Black);
+    row("Santa16", 320, 240, 2, Ground::Yellow);
+    row("Santa17", 320, 239, 3, Ground::Yellow);
+    row("Santa18", 320, 240, 4, Ground::Black);
+    row("Santa19", 214, 240, 2, Ground::Black);
+    row("Santa20", 216, 223, 18, Ground::Black);
+    row("Santa21", 150, 238, 19, Ground::Black);
+    row("Santa22", 308, 237, 5, Ground::Black);
+    row("Santa23", 156, 240, 5, Ground::Black);
+    row("NightBefore", 305, 321, 3, Ground::PaleBlue);
+    row("XmassDay", 458, 291, 3, Ground::Orange);
+    row("SantaNotDec", 224, 239, 5, Ground::Black);
+    row("LogoKestrel", 215, 161, 71, Ground::Black);
+    row("Image1", 31, 31, 41, Ground::Black);
+}
+
+void TestPictures::eachPicture()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(int, maxColours);
+    QFETCH(Ground, ground);
+
+    const QImage image = picture(name);
+    QVERIFY2(!image.isNull(), qPrintable(name));
+    QCOMPARE(image.size(), size);
+    // Held as drawn: an 8-bit palette, a quarter of the memory of a 32-bit image.
+    QCOMPARE(image.format(), QImage::Format_Indexed8);
+    QVERIFY(!image.hasAlphaChannel());
+
+    const QHash<QRgb, int> counts = histogram(image);
+    QVERIFY2(counts.size() <= maxColours,
+             qPrintable(QStringLiteral("%1 colours").arg(counts.size())));
+    QVERIFY(counts.size() >= 2);
+    const auto dominant = std::max_element(counts.begin(), counts.end());
+    QVERIFY2(looksLike(dominant.key(), ground),
+             qPrintable(QStringLiteral("dominant #%1").arg(dominant.key() & 0xffffff, 6, 16,
+                                                          QLatin1Char('0'))));
+}
+
+void TestPictures::noTwoDayPicturesAlike()
+{
+    QStringList names;
+    for (int n = 1; n <= 23; ++n)
+        names << QStringLiteral("Santa%1").arg(n);
+    names << "NightBefore" << "XmassDay" << "SantaNotDec";
+    QSet<QByteArray> seen;
+    for (const QString& name : names) {
+        const QImage image = picture(name).convertToFormat(QImage::Format_RGB32);
+        const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()),
+                                qsizetype(image.sizeInBytes()));
+        QVERIFY2(!seen.contains(pixels), qPrintable(name));
+        seen.insert(pixels);
+    }
+    // The two that share a place must differ most of all.
+    const QImage santa7 = picture(QStringLiteral("Santa7")).convertToFormat(QImage::Format_RGB32);
+    const QImage santa8 = picture(QStringLiteral("Santa8")).convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int y = 0; y < santa7.height(); ++y)
+        for (int x = 0; x < santa7.width(); ++x)
+            differing += santa7.pixel(x, y) != santa8.pixel(x, y);
+    QVERIFY(differing > santa7.width() * santa7.height() / 2);
+}
+
+void TestPictures::windowIcon()
+{
+    const QImage icon(QStringLiteral(":/icons/icon.png"));
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(histogram(icon).size() <= 16);
+    const QImage large(QStringLiteral(":/icons/icon-256.png"));
+    QCOMPARE(large.size(), QSize(256, 256));
+}
+
+QTEST_GUILESS_MAIN(TestPictures)
+#include "tst_pictures.moc"
