@@ -3,16 +3,22 @@
 
 #include "computecountdown.h"
 #include "daypicture.h"
+#include "exitsequence.h"
 #include "image.h"
 #include "label.h"
 #include "layout.h"
 #include "picturebox.h"
 #include "pictures.h"
+#include "previewstepper.h"
 #include "showcountdowntexts.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -35,9 +41,11 @@ void useFontSubstitutes()
 
 } // namespace
 
-Form1::Form1(Clock& clock, QWidget* parent)
+Form1::Form1(Clock& clock, SystemDate& systemDate, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
+    , m_systemDate(systemDate)
+    , m_sleep([](std::chrono::nanoseconds duration) { std::this_thread::sleep_for(duration); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(Layout::windowTitle));
@@ -62,7 +70,11 @@ Form1::Form1(Clock& clock, QWidget* parent)
     m_timer1->setInterval(1000);
     connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     m_timer1->start();
-    m_controls[std::size_t(Control::Timer1)] = nullptr;
+
+    connect(qobject_cast<Label*>(control(Control::Label4)), &Label::clicked, this,
+            &Form1::Label4_Click);
+    connect(qobject_cast<QPushButton*>(control(Control::Command1)), &QPushButton::clicked, this,
+            &Form1::Command1_Click);
 
     Form_Load();
 }
@@ -148,9 +160,59 @@ void Form1::Form_Load()
 
 void Form1::Timer1_Timer()
 {
+    if (m_ended)
+        return;
     const CountdownTotals totals = ComputeCountdown(m_clock);
     ShowCountdownTexts(totals, m_clock, *this);
     ShowDayPicture(m_clock, *this);
+}
+
+void Form1::Label4_Click()
+{
+    if (m_ended)
+        return;
+    if (const DateChange restored = ::Label4_Click(m_state, m_systemDate); !restored)
+        tellRestoreFailure(restored.reason, false);
+}
+
+void Form1::Command1_Click()
+{
+    if (m_ended)
+        return;
+    // No tick runs again once the exit has begun.
+    m_timer1->stop();
+    ExitSequence(m_systemDate, m_clock, *this,
+                 {m_sleep, [this](const QString& reason) { tellRestoreFailure(reason, true); }});
+}
+
+void Form1::tell(const QString& text, const QString& details, bool waitForAnswer)
+{
+    std::fprintf(stderr, "santa-count-down: %s %s\n", qPrintable(text), qPrintable(details));
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("Notice"));
+    box->setInformativeText(details);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (waitForAnswer)
+        box->exec();
+    else
+        box->open();
+}
+
+void Form1::tellRefusal(const QString& reason)
+{
+    tell(QStringLiteral("The computer's date was not changed."),
+         reason
+             + QStringLiteral(" The December preview goes on in this window only; the computer's "
+                              "clock is not touched."),
+         false);
+}
+
+void Form1::tellRestoreFailure(const QString& reason, bool waitForAnswer)
+{
+    tell(QStringLiteral("The computer's date could not be put back."),
+         reason
+             + QStringLiteral(" Please set the date and time in the system settings."),
+         waitForAnswer);
 }
 
 void Form1::setCaption(Control label, const QString& text)
@@ -176,9 +238,15 @@ void Form1::clear()
 void Form1::repaintNow()
 {
     repaint();
+    // Pushes the drawing out to the display server before the event loop would.
+    QGuiApplication::sync();
 }
 
 void Form1::endProgram()
 {
+    // Events that arrived during the farewell are still delivered by the event loop on its way
+    // out; the handlers see that the program has ended and do nothing.
+    m_ended = true;
+    m_timer1->stop();
     QApplication::exit(0);
 }

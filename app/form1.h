@@ -4,16 +4,22 @@
 // Form1 is the program's one window. It owns the 42 controls, laid out from the Layout tables, and
 // the form state. Every second Timer1 runs Timer1_Timer, which hands the clock and the form (as a
 // FormSurface) to the countdown and day-picture logic; the logic reads the clock and writes
-// captions and visibility back through the surface, addressing controls by name. The logic never
-// sees a widget, and the form never reads the clock itself.
+// captions and visibility back through the surface, addressing controls by name. A click on
+// "Days" (Label4_Click) and on EXIT (Command1_Click) hand the form state and the SystemDate to the
+// preview stepper and the exit sequence, which change the date through it; the next tick reads
+// the clock afresh and shows the result. The logic never sees a widget, and the form never reads
+// the clock itself.
 
 #include "clock.h"
 #include "formstate.h"
 #include "formsurface.h"
+#include "systemdate.h"
 
 #include <QWidget>
 
 #include <array>
+#include <chrono>
+#include <functional>
 
 class QTimer;
 
@@ -22,7 +28,9 @@ class Form1 : public QWidget, public FormSurface
     Q_OBJECT
 
 public:
-    explicit Form1(Clock& clock, QWidget* parent = nullptr);
+    using Sleep = std::function<void(std::chrono::nanoseconds)>;
+
+    Form1(Clock& clock, SystemDate& systemDate, QWidget* parent = nullptr);
     ~Form1() override;
 
     const FormState& state() const { return m_state; }
@@ -39,6 +47,16 @@ public:
 
     using QWidget::setVisible;
 
+    // How the farewell wait passes time; a plain sleep unless a test wants it instant.
+    void setFarewellSleep(Sleep sleep) { m_sleep = std::move(sleep); }
+    bool hasEnded() const { return m_ended; }
+
+    // Tells the person something went wrong with the date, in a message box; with waitForAnswer
+    // the call returns once the box is closed, otherwise at once.
+    void tell(const QString& text, const QString& details, bool waitForAnswer);
+    void tellRefusal(const QString& reason);
+    void tellRestoreFailure(const QString& reason, bool waitForAnswer);
+
 private:
     void createLabels();
     void createPictureBoxesAndButton();
@@ -47,8 +65,13 @@ private:
 
     void Form_Load();
     void Timer1_Timer();
+    void Label4_Click();
+    void Command1_Click();
 
     Clock& m_clock;
+    SystemDate& m_systemDate;
+    Sleep m_sleep;
+    bool m_ended = false;
     FormState m_state;
     std::array<QWidget*, ControlCount> m_controls{};
     QTimer* m_timer1 = nullptr;

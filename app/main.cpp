@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
-#include "localclock.h"
+#include "program.h"
 
 #include <QApplication>
 
@@ -8,8 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Santa Count Down"));
-    LocalClock clock;
-    Form1 form(clock);
-    form.show();
+    Program program;
+    program.window().show();
     return QApplication::exec();
 }

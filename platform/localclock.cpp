@@ -30,7 +30,29 @@ double LocalClock::secondsSinceMidnight()
     return duration<double>(local - floor<days>(local)).count();
 }
 
+system_clock::time_point LocalClock::fromLocal(local_time<nanoseconds> wallClock)
+{
+    const auto wholeSeconds = floor<seconds>(wallClock);
+    const year_month_day date{floor<days>(wholeSeconds)};
+    const hh_mm_ss<seconds> time{wholeSeconds - floor<days>(wholeSeconds)};
+    std::tm local{};
+    local.tm_year = int(date.year()) - 1900;
+    local.tm_mon = int(unsigned(date.month())) - 1;
+    local.tm_mday = int(unsigned(date.day()));
+    local.tm_hour = int(time.hours().count());
+    local.tm_min = int(time.minutes().count());
+    local.tm_sec = int(time.seconds().count());
+    local.tm_isdst = -1; // let the zone's rules decide
+    const std::time_t t = std::mktime(&local);
+    return system_clock::from_time_t(t) + (wallClock - wholeSeconds);
+}
+
 nanoseconds LocalClock::elapsed()
+{
+    return bootTime();
+}
+
+nanoseconds LocalClock::bootTime()
 {
 #ifdef CLOCK_BOOTTIME
     timespec ts{};

@@ -3,6 +3,7 @@
 #include "image.h"
 #include "label.h"
 #include "picturebox.h"
+#include "fakesystemdate.h"
 #include "scriptedclock.h"
 
 #include <QApplication>
@@ -78,7 +79,8 @@ void TestForm1::controlsByNameAndKind()
 
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
 
     const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
     QCOMPARE(named.size(), 1);
@@ -93,7 +95,8 @@ void TestForm1::controlCounts()
 {
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
 
     QCOMPARE(form.findChildren<Label*>().size(), 12);
     QCOMPARE(form.findChildren<PictureBox*>().size(), 27);
@@ -109,7 +112,8 @@ void TestForm1::startupDateCapturedOnce()
     ScriptedClock clock;
     clock.queue(makeDateValue(2024, 12, 9, 23, 59, 59));
     clock.hold(makeDateValue(2024, 12, 10, 0, 0, 5));
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
     QCOMPARE(form.state().StartupDate, QStringLiteral("12-09-2024"));
     QCOMPARE(clock.nowReadings(), 1);
 
@@ -125,7 +129,8 @@ void TestForm1::designTimeStateBeforeFirstTick()
 {
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -143,7 +148,8 @@ void TestForm1::tickWritesSixLabelsInOrder()
 {
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
 
     QStringList writes;
     for (Label* label : form.findChildren<Label*>()) {
@@ -173,7 +179,8 @@ void TestForm1::firstTickAboutOneSecondAfterCreation()
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     QElapsedTimer sinceCreation;
     sinceCreation.start();
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
     form.show();
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
     QSignalSpy firstTick(secLabel, &Label::captionChanged);
@@ -188,7 +195,8 @@ void TestForm1::closingTheWindowEndsTheProgram()
 {
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    Form1 form(clock);
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

@@ -61,6 +61,8 @@ nanoseconds ScriptedClock::elapsed()
     ++m_elapsedReadings;
     const nanoseconds reading = m_elapsed;
     m_elapsed += m_elapsedStep;
+    if (m_log)
+        m_log->add(QStringLiteral("elapsed %1 ms").arg(duration_cast<milliseconds>(reading).count()));
     return reading;
 }
 

@@ -10,7 +10,7 @@ class EventLog;
 // A clock whose readings a test writes in advance. now() hands out the queued readings one by one
 // and then keeps returning the held one; every reading is counted and, with a log, recorded as
 // "now <date> <time>". secondsSinceMidnight() follows the same readings. elapsed() starts at a set
-// value and moves on by a set step at every reading.
+// value and moves on by a set step at every reading, recorded as "elapsed <ms> ms".
 class ScriptedClock final : public Clock
 {
 public:
@@ -22,6 +22,7 @@ public:
     void hold(DateValue reading);
 
     void setElapsed(std::chrono::nanoseconds elapsed) { m_elapsed = elapsed; }
+    std::chrono::nanoseconds currentElapsed() const { return m_elapsed; }
     void setElapsedStep(std::chrono::nanoseconds step) { m_elapsedStep = step; }
 
     int nowReadings() const { return m_nowReadings; }

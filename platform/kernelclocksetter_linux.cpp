@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "kernelclocksetter.h"
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+using namespace std::chrono;
+
+bool KernelClockSetter::processMaySetClock()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    return (data[CAP_SYS_TIME / 32].effective & (1u << (CAP_SYS_TIME % 32))) != 0;
+}
+
+DateChange KernelClockSetter::setTime(system_clock::time_point instant)
+{
+    const auto sinceEpoch = instant.time_since_epoch();
+    const auto wholeSeconds = floor<seconds>(sinceEpoch);
+    timespec ts{};
+    ts.tv_sec = time_t(wholeSeconds.count());
+    ts.tv_nsec = long(duration_cast<nanoseconds>(sinceEpoch - wholeSeconds).count());
+    if (clock_settime(CLOCK_REALTIME, &ts) == 0)
+        return DateChange::success();
+    const int error = errno;
+    if (error == EPERM)
+        return DateChange::refused(QStringLiteral("This program does not have the right to set "
+                                                  "the computer's clock."));
+    return DateChange::refused(QStringLiteral("The computer's clock could not be set (%1).")
+                                   .arg(QString::fromLocal8Bit(std::strerror(error))));
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "previewstepper.h"
+
+#include "formstate.h"
+#include "systemdate.h"
+
+namespace {
+constexpr std::int16_t RestoreClick = 26;
+}
+
+DateChange Label4_Click(FormState& state, SystemDate& systemDate)
+{
+    // The counter and the day text are updated before the date is set.
+    state.PreviewDay = static_cast<std::int16_t>(state.PreviewDay + 1);
+    const QString digits = QString::number(state.PreviewDay).trimmed();
+    state.PreviewDayText = state.PreviewDay < 10 ? QLatin1Char('0') + digits : digits;
+
+    // A refusal is told by the system date itself, which then previews in the window.
+    systemDate.setDate(QStringLiteral("12-") + state.PreviewDayText + QStringLiteral("-1992"));
+
+    DateChange restored = DateChange::success();
+    if (state.PreviewDay == RestoreClick) {
+        restored = systemDate.restore();
+        // Back to the start even when putting the date back failed, so the counter never runs
+        // past the 26th click.
+        state.PreviewDay = 0;
+    }
+    return restored;
+}
