@@ -116,8 +116,12 @@ void Label::paintEvent(QPaintEvent*)
     }
     WrappedText wrapped;
     wrapText(wrapped, text(), font(), alignment(), size());
-    for (const QTextLine& line : wrapped.lines)
-        line.draw(&painter, QPointF(0, 0));
+    for (const QTextLine& line : wrapped.lines) {
+        // Centred and right-aligned lines start on whole pixels, so they look as sharp as
+        // left-aligned ones.
+        const qreal left = line.naturalTextRect().left();
+        line.draw(&painter, QPointF(std::round(left) - left, 0));
+    }
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
