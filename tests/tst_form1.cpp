@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include "fallbacksystemdate.h"
 #include "form1.h"
 #include "image.h"
 #include "label.h"
 #include "picturebox.h"
 #include "fakesystemdate.h"
+#include "previewclock.h"
+#include "restoreguard.h"
 #include "scriptedclock.h"
+
+#include <QMessageBox>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,6 +45,12 @@ private Q_SLOTS:
     void tickWritesSixLabelsInOrder();
     void firstTickAboutOneSecondAfterCreation();
     void closingTheWindowEndsTheProgram();
+    void daysClickSetsTheNextDecemberDay();
+    void daysClickAboveDayLabel();
+    void refusalToldOnceThenPreviewInWindow();
+    void exitShowsFarewellAndEnds();
+    void clicksAfterTheEndDoNothing();
+    void closingDuringPreviewRestores();
 };
 
 void TestForm1::initTestCase()
@@ -208,6 +219,142 @@ void TestForm1::closingTheWindowEndsTheProgram()
     safety.start(5000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!form.isVisible());
+}
+
+void TestForm1::daysClickSetsTheNextDecemberDay()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* label4 = form.control(Control::Label4);
+    QTest::mouseClick(label4, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(label4, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(systemDate.datesSet(), (QStringList{"12-01-1992", "12-02-1992"}));
+    QCOMPARE(int(form.state().PreviewDay), 2);
+    QCOMPARE(form.state().PreviewDayText, QStringLiteral("02"));
+    QCOMPARE(form.state().StartupDate, QStringLiteral("12-09-2026"));
+    // A press that ends outside the caption is no click.
+    QTest::mousePress(label4, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(label4, Qt::LeftButton, {}, QPoint(5, 40));
+    QCOMPARE(systemDate.datesSet().size(), 2);
+}
+
+// Where "Days" overlaps the bottom of the days total, the click goes to "Days".
+void TestForm1::daysClickAboveDayLabel()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
+    const QRect shared = form.control(Control::Label4)->geometry()
+        & form.control(Control::DayLabel)->geometry();
+    QVERIFY(!shared.isEmpty());
+    QCOMPARE(form.childAt(shared.center()), form.control(Control::Label4));
+}
+
+void TestForm1::refusalToldOnceThenPreviewInWindow()
+{
+    ScriptedClock computer;
+    computer.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    PreviewClock preview(computer);
+    InWindowSystemDate inWindow(preview, computer);
+    FakeSystemDate refusing;
+    refusing.refuseSetting(QStringLiteral("Permission to change the date was not given."));
+    FallbackSystemDate systemDate({&refusing, &inWindow});
+    Form1 form(preview, systemDate);
+    systemDate.setTellRefusal([&form](const QString& reason) { form.tellRefusal(reason); });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+    const QList<QMessageBox*> notices = form.findChildren<QMessageBox*>(QStringLiteral("Notice"));
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices.front()->isVisible());
+    QVERIFY(notices.front()->informativeText().startsWith(
+        QStringLiteral("Permission to change the date was not given.")));
+    QVERIFY(notices.front()->informativeText().contains(QStringLiteral("in this window only")));
+    notices.front()->close();
+
+    QVERIFY(QMetaObject::invokeMethod(form.timer1(), "timeout"));
+    QCOMPARE(qobject_cast<Label*>(form.control(Control::Label9))->caption(),
+             QStringLiteral("Today is, Wednesday December 02, 1992"));
+    QVERIFY(form.control(Control::Santa2)->isVisible());
+    QCOMPARE(dateText(computer.now()), QStringLiteral("12-09-2026"));
+}
+
+void TestForm1::exitShowsFarewellAndEnds()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 16, 10, 0, 0));
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
+    std::chrono::nanoseconds slept{0};
+    form.setFarewellSleep([&](std::chrono::nanoseconds d) {
+        slept += d;
+        clock.setElapsed(clock.currentElapsed() + d);
+    });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QMetaObject::invokeMethod(form.timer1(), "timeout"));
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+
+    QTest::mouseClick(form.control(Control::Command1), Qt::LeftButton);
+    QVERIFY(form.hasEnded());
+    QCOMPARE(slept, std::chrono::nanoseconds(std::chrono::seconds{3}));
+    QCOMPARE(systemDate.restores(), 1);
+    QVERIFY(!form.timer1()->isActive());
+    QStringList visible;
+    for (QWidget* child : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            visible << child->objectName();
+    }
+    visible.sort();
+    QCOMPARE(visible, (QStringList{"LogoKestrel", "Santa16"}));
+}
+
+// Clicks and ticks queued during the farewell reach the window after it has ended: none of them
+// runs anything.
+void TestForm1::clicksAfterTheEndDoNothing()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
+    form.setFarewellSleep([&](std::chrono::nanoseconds d) { clock.setElapsed(clock.currentElapsed() + d); });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.control(Control::Command1), Qt::LeftButton);
+    QVERIFY(form.hasEnded());
+    const int readings = clock.nowReadings();
+
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(QMetaObject::invokeMethod(form.timer1(), "timeout"));
+    qobject_cast<QPushButton*>(form.control(Control::Command1))->click();
+    QVERIFY(systemDate.datesSet().isEmpty());
+    QCOMPARE(clock.nowReadings(), readings);
+    QVERIFY(form.control(Control::Santa16)->isVisible());
+}
+
+void TestForm1::closingDuringPreviewRestores()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
+    RestoreGuard guard(systemDate, {});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(systemDate.isChanged());
+
+    QTimer::singleShot(0, &form, [&form] { form.close(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(systemDate.restores(), 1);
+    QVERIFY(!systemDate.isChanged());
 }
 
 QTEST_MAIN(TestForm1)
