@@ -11,6 +11,7 @@
 #include "pictures.h"
 #include "previewstepper.h"
 #include "showcountdowntexts.h"
+#include "tickphase.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -165,6 +166,22 @@ void Form1::Timer1_Timer()
     const CountdownTotals totals = ComputeCountdown(m_clock);
     ShowCountdownTexts(totals, m_clock, *this);
     ShowDayPicture(m_clock, *this);
+    keepTicksAfterSecondStarts();
+}
+
+void Form1::keepTicksAfterSecondStarts()
+{
+    const auto delay = tickRealignment(m_clock.secondsSinceMidnight());
+    if (!delay)
+        return;
+    // Timer1 keeps its 1000 ms; it only starts again, once, at the right moment.
+    m_timer1->stop();
+    QTimer::singleShot(*delay, Qt::PreciseTimer, this, [this] {
+        if (m_ended)
+            return;
+        m_timer1->start();
+        Timer1_Timer();
+    });
 }
 
 void Form1::Label4_Click()

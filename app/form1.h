@@ -65,6 +65,7 @@ private:
 
     void Form_Load();
     void Timer1_Timer();
+    void keepTicksAfterSecondStarts();
     void Label4_Click();
     void Command1_Click();
 

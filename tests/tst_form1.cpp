@@ -45,6 +45,7 @@ private Q_SLOTS:
     void tickWritesSixLabelsInOrder();
     void firstTickAboutOneSecondAfterCreation();
     void closingTheWindowEndsTheProgram();
+    void ticksRealignAfterTheSecondStarts();
     void daysClickSetsTheNextDecemberDay();
     void daysClickAboveDayLabel();
     void refusalToldOnceThenPreviewInWindow();
@@ -219,6 +220,29 @@ void TestForm1::closingTheWindowEndsTheProgram()
     safety.start(5000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!form.isVisible());
+}
+
+// A tick that finds itself just before a second begins is moved: the timer starts again so that
+// the next tick comes 50 ms into a second, and then runs every 1000 ms from there.
+void TestForm1::ticksRealignAfterTheSecondStarts()
+{
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    FakeSystemDate systemDate;
+    Form1 form(clock, systemDate);
+    auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
+
+    clock.setSecondsSinceMidnight(36000.700);
+    tick(form);
+    QVERIFY(!form.timer1()->isActive());
+    QSignalSpy realigned(secLabel, &Label::captionChanged);
+    QElapsedTimer waited;
+    waited.start();
+    clock.setSecondsSinceMidnight(36001.050);
+    QVERIFY(realigned.wait(2000));
+    QVERIFY2(waited.elapsed() >= 300 && waited.elapsed() < 600, qPrintable(QString::number(waited.elapsed())));
+    QVERIFY(form.timer1()->isActive());
+    QCOMPARE(form.timer1()->interval(), 1000);
 }
 
 void TestForm1::daysClickSetsTheNextDecemberDay()

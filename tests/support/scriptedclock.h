@@ -9,8 +9,9 @@ class EventLog;
 
 // A clock whose readings a test writes in advance. now() hands out the queued readings one by one
 // and then keeps returning the held one; every reading is counted and, with a log, recorded as
-// "now <date> <time>". secondsSinceMidnight() follows the same readings. elapsed() starts at a set
-// value and moves on by a set step at every reading, recorded as "elapsed <ms> ms".
+// "now <date> <time>". secondsSinceMidnight() returns a value of its own (by default 50 ms into a
+// second). elapsed() starts at a set value and moves on by a set step at every reading, recorded
+// as "elapsed <ms> ms".
 class ScriptedClock final : public Clock
 {
 public:
@@ -24,6 +25,8 @@ public:
     void setElapsed(std::chrono::nanoseconds elapsed) { m_elapsed = elapsed; }
     std::chrono::nanoseconds currentElapsed() const { return m_elapsed; }
     void setElapsedStep(std::chrono::nanoseconds step) { m_elapsedStep = step; }
+    void setSecondsSinceMidnight(double seconds) { m_secondsSinceMidnight = seconds; }
+    int secondsSinceMidnightReadings() const { return m_secondsReadings; }
 
     int nowReadings() const { return m_nowReadings; }
     int elapsedReadings() const { return m_elapsedReadings; }
@@ -47,5 +50,7 @@ private:
     std::chrono::nanoseconds m_elapsedStep{0};
     int m_nowReadings = 0;
     int m_elapsedReadings = 0;
+    int m_secondsReadings = 0;
+    double m_secondsSinceMidnight = 12 * 3600 + 0.05;
     bool m_ranDry = false;
 };
