@@ -6,7 +6,7 @@ namespace Pictures {
 QImage load(Control owner)
 {
     const QString name = controlName(owner);
-    QImage picture(QStringLiteral(":/pictures/%1.png").arg(name));
+    QImage picture(QStringLiteral(":/pictures/%1.bmp").arg(name));
     // The pictures are built into the program, so a missing one is a broken build.
     if (picture.isNull())
         qFatal("The picture %s is missing from the program", qPrintable(name));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Build-time tool: turns a rendered picture into an 8-bit palette PNG holding exactly its colours,
-// so the program can keep every picture in a quarter of the memory of a 32-bit image.
-//   palettize IN.png OUT.png
+// Build-time tool: turns a rendered picture into a palette image holding exactly its colours, so
+// the program can keep every picture in a quarter of the memory of a 32-bit image. The output's
+// format follows its name (.bmp, .png).
+//   palettize IN.png OUT
 #include <QHash>
 #include <QImage>
 
@@ -10,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: palettize IN.png OUT.png\n");
+        std::fprintf(stderr, "usage: palettize IN.png OUT\n");
         return 2;
     }
     const QImage rendered = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
@@ -43,7 +44,7 @@ int main(int argc, char* argv[])
         }
     }
     indexed.setColorTable(colours);
-    if (!indexed.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    if (!indexed.save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "palettize: cannot write %s\n", argv[2]);
         return 1;
     }

@@ -64,7 +64,7 @@ bool showsAlongRow(const QImage& shot, int y, int x0, int x1, const QImage& need
 
 QImage expectedPicture(const QString& name)
 {
-    return QImage(QStringLiteral(SCD_PICTURES_DIR "/%1.png").arg(name))
+    return QImage(QStringLiteral(SCD_PICTURES_DIR "/%1.bmp").arg(name))
         .convertToFormat(QImage::Format_RGB32);
 }
 

@@ -26,7 +26,7 @@ bool looksLike(QRgb colour, Ground ground)
 
 QImage picture(const QString& name)
 {
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(name));
+    return QImage(QStringLiteral(":/pictures/%1.bmp").arg(name));
 }
 
 QHash<QRgb, int> histogram(const QImage& image)
