@@ -18,7 +18,7 @@ system_clock::time_point wallClock()
 } // namespace
 
 Program::Program()
-    : m_timedatedSetter(QDBusConnection::systemBus())
+    : m_timedatedSetter([] { return QDBusConnection::systemBus(); })
     , m_kernelDate(m_kernelSetter, wallClock, &LocalClock::bootTime)
     , m_timedatedDate(m_timedatedSetter, wallClock, &LocalClock::bootTime)
 {

@@ -29,9 +29,22 @@ TimedatedClockSetter::TimedatedClockSetter(
     , m_timeout(timeout)
 { }
 
+TimedatedClockSetter::TimedatedClockSetter(
+    std::function<QDBusConnection()> connect, std::chrono::milliseconds timeout)
+    : m_connect(std::move(connect))
+    , m_timeout(timeout)
+{ }
+
+QDBusConnection& TimedatedClockSetter::bus()
+{
+    if (!m_bus)
+        m_bus = m_connect();
+    return *m_bus;
+}
+
 DateChange TimedatedClockSetter::setTime(system_clock::time_point instant)
 {
-    if (!m_bus.isConnected())
+    if (!bus().isConnected())
         return DateChange::refused(busUnavailable());
 
     // floor, not duration_cast, so that instants before 1970 do not round towards the epoch.
@@ -45,7 +58,7 @@ DateChange TimedatedClockSetter::setTime(system_clock::time_point instant)
 
     // The long timeout covers the person typing the password; D-Bus's default would cut them off.
     const auto timeoutMs = int(std::clamp<milliseconds::rep>(m_timeout.count(), 1, INT_MAX));
-    const QDBusMessage reply = m_bus.call(message, QDBus::Block, timeoutMs);
+    const QDBusMessage reply = bus().call(message, QDBus::Block, timeoutMs);
 
     switch (reply.type()) {
     case QDBusMessage::ReplyMessage:
@@ -53,7 +66,7 @@ DateChange TimedatedClockSetter::setTime(system_clock::time_point instant)
     case QDBusMessage::ErrorMessage:
         return DateChange::refused(reasonFor(QDBusError(reply)));
     default:
-        return DateChange::refused(reasonFor(m_bus.lastError()));
+        return DateChange::refused(reasonFor(bus().lastError()));
     }
 }
 
