@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
+#include "picturedata.h"
+
 namespace Pictures {
 
 QImage load(Control owner)
 {
     const QString name = controlName(owner);
-    QImage picture(QStringLiteral(":/pictures/%1.bmp").arg(name));
+    QImage picture = PictureData::builtIn(name);
     // The pictures are built into the program, so a missing one is a broken build.
     if (picture.isNull())
         qFatal("The picture %s is missing from the program", qPrintable(name));
@@ -15,10 +17,9 @@ QImage load(Control owner)
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/icon.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/icon-256.png"), QSize(256, 256));
-    return icon;
+    // The 32 x 32 picture alone: the window system scales it where it needs other sizes, and the
+    // desktop's menus take the program's icon from the icon theme.
+    return QIcon(QStringLiteral(":/icons/icon.png"));
 }
 
 } // namespace Pictures

@@ -6,8 +6,8 @@
 #include <QIcon>
 #include <QImage>
 
-// The pictures are built into the program. Each is held as an 8-bit palette image, as it was
-// drawn, for the whole run.
+// The pictures are built into the program. Each is an 8-bit palette image, as it was drawn, shown
+// straight from the program's own data for the whole run.
 namespace Pictures {
 
 QImage load(Control owner);
