@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Build-time tool: turns a rendered picture into a palette image holding exactly its colours, so
-// the program can keep every picture in a quarter of the memory of a 32-bit image. The output's
-// format follows its name (.bmp, .png).
+// the program can keep every picture in a quarter of the memory of a 32-bit image. OUT.pix is the
+// program's own raw format; any other name is written in the format its suffix names (.png).
 //   palettize IN.png OUT
+#include "picturedata.h"
+
+#include <QFile>
 #include <QHash>
 #include <QImage>
 
@@ -44,7 +47,16 @@ int main(int argc, char* argv[])
         }
     }
     indexed.setColorTable(colours);
-    if (!indexed.save(QString::fromLocal8Bit(argv[2]))) {
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    bool written = false;
+    if (output.endsWith(QLatin1String(".pix"))) {
+        QFile file(output);
+        written = file.open(QIODevice::WriteOnly)
+            && file.write(PictureData::toRaw(indexed)) >= 0 && file.flush();
+    } else {
+        written = indexed.save(output);
+    }
+    if (!written) {
         std::fprintf(stderr, "palettize: cannot write %s\n", argv[2]);
         return 1;
     }

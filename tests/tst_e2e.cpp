@@ -3,6 +3,8 @@
 // It always runs without the right to set the clock and with no system bus, so the kernel and the
 // clock service both refuse and the December preview happens in the window only; the present
 // moment it reads is faked for that one process, never set.
+#include "picturedata.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -64,7 +66,11 @@ bool showsAlongRow(const QImage& shot, int y, int x0, int x1, const QImage& need
 
 QImage expectedPicture(const QString& name)
 {
-    return QImage(QStringLiteral(SCD_PICTURES_DIR "/%1.bmp").arg(name))
+    QFile file(QStringLiteral(SCD_PICTURES_DIR "/%1.pix").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray raw = file.readAll();
+    return PictureData::fromRaw(reinterpret_cast<const uchar*>(raw.constData()), raw.size())
         .convertToFormat(QImage::Format_RGB32);
 }
 
