@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// Measures the window's ticks from inside the program.
+//   tickbench cost N      the cost of N ticks: compute, six labels, 26 visibilities and the
+//                         repaint that follows; prints the median and 95th percentile in µs
+//   tickbench skips S     runs the real timer for S seconds and counts seconds that the time line
+//                         skipped or showed twice, and where in its second each tick came
+// Prints one line of JSON.
+#include "form1.h"
+#include "label.h"
+#include "localclock.h"
+#include "previewclock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+int measureCost(Form1& form, int ticks)
+{
+    form.timer1()->stop();
+    std::vector<double> costs;
+    costs.reserve(std::size_t(ticks));
+    for (int i = 0; i < ticks; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QMetaObject::invokeMethod(form.timer1(), "timeout");
+        // The labels repaint on the next pass of the event loop; that is part of a tick.
+        QCoreApplication::processEvents();
+        costs.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    std::sort(costs.begin(), costs.end());
+    std::printf("{\"ticks\": %d, \"tick_us_median\": %.1f, \"tick_us_p95\": %.1f}\n", ticks,
+                costs[costs.size() / 2], costs[costs.size() * 95 / 100]);
+    return 0;
+}
+
+int measureSkips(Form1& form, LocalClock& clock, int seconds)
+{
+    auto* timeLine = qobject_cast<Label*>(form.control(Control::Label10));
+    static const QRegularExpression time(QStringLiteral(R"((\d\d)\D(\d\d)\D(\d\d) (am|pm))"));
+    int previous = -1;
+    int ticks = 0, skipped = 0, repeated = 0;
+    double phaseMin = 1e9, phaseMax = -1;
+    QObject::connect(timeLine, &Label::captionChanged, &form, [&](const QString& caption) {
+        const double since = clock.secondsSinceMidnight();
+        const auto m = time.match(caption);
+        if (!m.hasMatch())
+            return;
+        const int hour12 = m.captured(1).toInt() % 12;
+        const int second = ((m.captured(4) == QLatin1String("pm") ? 12 : 0) + hour12) * 3600
+            + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+        if (previous >= 0) {
+            const int step = (second - previous + 86400) % 86400;
+            skipped += step > 1 ? step - 1 : 0;
+            repeated += step == 0;
+        }
+        previous = second;
+        ++ticks;
+        // Skip the first few ticks: they come before the timer has found its place.
+        if (ticks > 3) {
+            const double phase = (since - std::floor(since)) * 1000;
+            phaseMin = std::min(phaseMin, phase);
+            phaseMax = std::max(phaseMax, phase);
+        }
+    });
+    QTimer::singleShot(seconds * 1000, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+    std::printf("{\"seconds\": %d, \"ticks\": %d, \"skipped\": %d, \"repeated\": %d, "
+                "\"phase_ms_min\": %.1f, \"phase_ms_max\": %.1f}\n",
+                seconds, ticks, skipped, repeated, phaseMin, phaseMax);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("cost");
+    const int amount = argc > 2 ? std::atoi(argv[2]) : 1000;
+
+    LocalClock clock;
+    PreviewClock preview(clock);
+    InWindowSystemDate systemDate(preview, clock);
+    Form1 form(preview, systemDate);
+    form.show();
+    QElapsedTimer waiting;
+    waiting.start();
+    while (!form.windowHandle() || !form.windowHandle()->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (waiting.elapsed() > 10000)
+            return 1;
+    }
+    return mode == QLatin1String("skips") ? measureSkips(form, clock, amount)
+                                          : measureCost(form, amount);
+}
