@@ -77,22 +77,14 @@ std::string run(const std::string& command)
     return output;
 }
 
-// User and system time of a running process, in seconds.
+// Processor time a running process has used so far, in seconds, to the nanosecond (the kernel's
+// scheduler statistics; /proc/PID/stat counts only in 10 ms steps).
 double cpuSeconds(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string content((std::istreambuf_iterator<char>(stat)), {});
-    const auto close = content.rfind(')');
-    std::istringstream fields(content.substr(close + 2));
-    std::string field;
-    long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            utime = std::stol(field);
-        if (i == 15)
-            stime = std::stol(field);
-    }
-    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+    unsigned long long onCpuNs = 0;
+    schedstat >> onCpuNs;
+    return double(onCpuNs) / 1e9;
 }
 
 long peakResidentKiB(pid_t pid)
