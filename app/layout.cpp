@@ -122,14 +122,6 @@ std::span<const PictureBoxLayout> pictureBoxes()
     return pictureTable;
 }
 
-const PictureBoxLayout& pictureBox(Control control)
-{
-    const auto found = std::find_if(pictureTable.begin(), pictureTable.end(),
-                                    [control](const auto& box) { return box.control == control; });
-    Q_ASSERT(found != pictureTable.end());
-    return *found;
-}
-
 std::span<const Control> tabOrder()
 {
     return tabOrderTable;

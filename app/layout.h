@@ -55,7 +55,6 @@ std::span<const LabelLayout> labels();
 
 // Picture boxes from the top of the stacking order down. Command1 lies between Santa10 and Santa9.
 std::span<const PictureBoxLayout> pictureBoxes();
-const PictureBoxLayout& pictureBox(Control control);
 inline constexpr Control lastPictureAboveButton = Control::Santa10;
 
 // The controls that take the keyboard focus, by ascending tab order.

@@ -50,13 +50,11 @@ DateValue ScriptedClock::now()
 
 double ScriptedClock::secondsSinceMidnight()
 {
-    ++m_secondsReadings;
     return m_secondsSinceMidnight;
 }
 
 nanoseconds ScriptedClock::elapsed()
 {
-    ++m_elapsedReadings;
     const nanoseconds reading = m_elapsed;
     m_elapsed += m_elapsedStep;
     if (m_log)

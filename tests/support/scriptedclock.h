@@ -26,10 +26,8 @@ public:
     std::chrono::nanoseconds currentElapsed() const { return m_elapsed; }
     void setElapsedStep(std::chrono::nanoseconds step) { m_elapsedStep = step; }
     void setSecondsSinceMidnight(double seconds) { m_secondsSinceMidnight = seconds; }
-    int secondsSinceMidnightReadings() const { return m_secondsReadings; }
 
     int nowReadings() const { return m_nowReadings; }
-    int elapsedReadings() const { return m_elapsedReadings; }
     // A reading was asked for when nothing was queued or held.
     bool ranDry() const { return m_ranDry; }
     std::size_t queued() const { return m_queue.size(); }
@@ -49,8 +47,6 @@ private:
     std::chrono::nanoseconds m_elapsed{0};
     std::chrono::nanoseconds m_elapsedStep{0};
     int m_nowReadings = 0;
-    int m_elapsedReadings = 0;
-    int m_secondsReadings = 0;
     double m_secondsSinceMidnight = 12 * 3600 + 0.05;
     bool m_ranDry = false;
 };
