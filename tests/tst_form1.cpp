@@ -2,6 +2,7 @@
 #include "fallbacksystemdate.h"
 #include "form1.h"
 #include "image.h"
+#include "inwindowpreview.h"
 #include "label.h"
 #include "picturebox.h"
 #include "fakesystemdate.h"
@@ -281,10 +282,8 @@ void TestForm1::daysClickAboveDayLabel()
 
 void TestForm1::refusalToldOnceThenPreviewInWindow()
 {
-    ScriptedClock computer;
-    computer.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    PreviewClock preview(computer);
-    InWindowSystemDate inWindow(preview, computer);
+    InWindowPreview window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [computer, preview, inWindow] = window;
     FakeSystemDate refusing;
     refusing.refuseSetting(QStringLiteral("Permission to change the date was not given."));
     FallbackSystemDate systemDate({&refusing, &inWindow});

@@ -6,6 +6,7 @@
 #include "exitsequence.h"
 #include "fakesystemdate.h"
 #include "fallbacksystemdate.h"
+#include "inwindowpreview.h"
 #include "formstate.h"
 #include "localclock.h"
 #include "previewclock.h"
@@ -239,10 +240,8 @@ void TestSysDate::nextTickAfterClick()
     QFETCH(QString, dateLine);
     QFETCH(Control, picture);
 
-    ScriptedClock computer;
-    computer.hold(makeDateValue(2026, 12, 9, 10, 30, 0));
-    PreviewClock preview(computer);
-    InWindowSystemDate systemDate(preview, computer);
+    InWindowPreview window(makeDateValue(2026, 12, 9, 10, 30, 0));
+    auto& [computer, preview, systemDate] = window;
     FormState state;
     for (int i = 0; i < clicks; ++i)
         QVERIFY(Label4_Click(state, systemDate).done);
@@ -259,10 +258,8 @@ void TestSysDate::nextTickAfterClick()
 
 void TestSysDate::severalClicksBetweenTwoTicks()
 {
-    ScriptedClock computer;
-    computer.hold(makeDateValue(2026, 12, 9, 10, 30, 0));
-    PreviewClock preview(computer);
-    InWindowSystemDate systemDate(preview, computer);
+    InWindowPreview window(makeDateValue(2026, 12, 9, 10, 30, 0));
+    auto& [computer, preview, systemDate] = window;
     FormState state;
     EventLog log;
     RecordingForm form(log);
@@ -277,10 +274,8 @@ void TestSysDate::severalClicksBetweenTwoTicks()
 // still sets the day after the counter's.
 void TestSysDate::midnightDuringPreview()
 {
-    ScriptedClock computer;
-    computer.hold(makeDateValue(2026, 12, 9, 23, 59, 59));
-    PreviewClock preview(computer);
-    InWindowSystemDate systemDate(preview, computer);
+    InWindowPreview window(makeDateValue(2026, 12, 9, 23, 59, 59));
+    auto& [computer, preview, systemDate] = window;
     FormState state;
     for (int i = 0; i < 5; ++i)
         Label4_Click(state, systemDate);
@@ -302,10 +297,8 @@ void TestSysDate::refusalFallsBackAndIsToldOnce()
     EventLog log;
     FakeSystemDate refusing(&log);
     refusing.refuseSetting(QStringLiteral("Not allowed."));
-    ScriptedClock computer;
-    computer.hold(makeDateValue(2026, 12, 9, 10, 30, 0));
-    PreviewClock preview(computer);
-    InWindowSystemDate inWindow(preview, computer);
+    InWindowPreview window(makeDateValue(2026, 12, 9, 10, 30, 0));
+    auto& [computer, preview, inWindow] = window;
     QStringList told;
     FallbackSystemDate systemDate({&refusing, &inWindow},
                                   [&told](const QString& reason) { told << reason; });
