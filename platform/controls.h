@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLatin1String>
+#include <QMetaType>
 
 #include <array>
 
@@ -20,6 +21,8 @@ enum class Control {
     Command1,
     Timer1,
 };
+
+Q_DECLARE_METATYPE(Control)
 
 inline constexpr int ControlCount = int(Control::Timer1) + 1;
 

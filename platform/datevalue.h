@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QStringView>
 
@@ -11,6 +12,8 @@
 // Two values subtract to a number of days without any daylight-saving correction: the countdown
 // is deliberately computed on the wall clock a person reads.
 using DateValue = std::chrono::local_seconds;
+// Declared here, before any use, so that data-driven tests can carry date values.
+Q_DECLARE_METATYPE(DateValue)
 
 DateValue makeDateValue(std::chrono::year_month_day date,
                         std::chrono::seconds timeOfDay = std::chrono::seconds{0});

@@ -13,8 +13,6 @@
 
 using namespace std::chrono;
 
-Q_DECLARE_METATYPE(DateValue)
-
 namespace {
 
 const QLocale english(QLocale::English, QLocale::UnitedStates);

@@ -208,7 +208,5 @@ void TestDateValue::liveReadingsAgree()
     QVERIFY(second - first < seconds{5});
 }
 
-Q_DECLARE_METATYPE(DateValue)
-
 QTEST_GUILESS_MAIN(TestDateValue)
 #include "tst_datevalue.moc"

@@ -8,9 +8,6 @@
 
 using namespace std::chrono;
 
-Q_DECLARE_METATYPE(DateValue)
-Q_DECLARE_METATYPE(Control)
-
 namespace {
 
 Control expectedPicture(unsigned month, unsigned day)

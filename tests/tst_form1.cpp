@@ -19,8 +19,6 @@
 #include <QTest>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(Control)
-
 namespace {
 
 void tick(Form1& form)

@@ -27,8 +27,6 @@
 
 using namespace std::chrono;
 
-Q_DECLARE_METATYPE(Control)
-
 namespace {
 
 const QLocale english(QLocale::English, QLocale::UnitedStates);
@@ -601,8 +599,6 @@ void TestSysDate::endOfEventLoopRestores()
     QCOMPARE(systemDate.restores(), 2);
     QCOMPARE(told, QStringList{"Refused."});
 }
-
-Q_DECLARE_METATYPE(DateValue)
 
 QTEST_GUILESS_MAIN(TestSysDate)
 #include "tst_sysdate.moc"

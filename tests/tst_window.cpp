@@ -14,8 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(Control)
-
 namespace {
 
 const QString greeting = QStringLiteral("Season's Greating's From www.santa.example!");
