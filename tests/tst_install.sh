@@ -19,6 +19,9 @@ expected=(
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/32x32/apps/$id.png"
     "share/icons/hicolor/scalable/apps/$id.svg"
+    "share/doc/santa-count-down/copyright"
+    "share/doc/santa-count-down/changelog.gz"
+    "share/man/man1/santa-count-down.1.gz"
 )
 for file in "${expected[@]}"; do
     [[ -s "$prefix/$file" ]] || fail "missing $file"
@@ -37,6 +40,9 @@ grep -qx "Name=Santa Count Down" "$desktop" || fail "the entry's name"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
     "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metadata does not name the entry"
+
+zcat "$prefix/share/man/man1/santa-count-down.1.gz" | grep -q 'Displays version information' ||
+    fail "the manual page does not list the options"
 
 size=$(/usr/bin/identify -format '%wx%h' "$prefix/share/icons/hicolor/32x32/apps/$id.png")
 [[ "$size" == "32x32" ]] || fail "the 32x32 icon is $size"
