@@ -190,8 +190,9 @@ private:
         if (m_xvfb == 0) {
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
+            // -noreset: the server stays up between the programs measured one after another.
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-br",
-                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+                   "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
@@ -322,6 +323,7 @@ int main(int argc, char* argv[])
     if (!mkdtemp(runtime))
         die("mkdtemp failed");
     setenv("XDG_RUNTIME_DIR", runtime, 1);
+    setenv("XDG_STATE_HOME", runtime, 1);
 
     Display display;
 
