@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QProcess;
+
+// Makes a process that a test starts end with the test: if the test dies (a crash, a sanitizer's
+// abort, a timeout's kill) before it could stop its helpers, the kernel stops them.
+void endWithTest(QProcess& process);
