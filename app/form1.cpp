@@ -2,6 +2,8 @@
 #include "form1.h"
 
 #include "computecountdown.h"
+#include "daterequests.h"
+#include "datevalue.h"
 #include "daypicture.h"
 #include "exitsequence.h"
 #include "image.h"
@@ -14,6 +16,8 @@
 #include "tickphase.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -42,10 +46,10 @@ void useFontSubstitutes()
 
 } // namespace
 
-Form1::Form1(Clock& clock, SystemDate& systemDate, QWidget* parent)
+Form1::Form1(Clock& clock, DateRequests& requests, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
-    , m_systemDate(systemDate)
+    , m_requests(requests)
     , m_sleep([](std::chrono::nanoseconds duration) { std::this_thread::sleep_for(duration); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -72,10 +76,17 @@ Form1::Form1(Clock& clock, SystemDate& systemDate, QWidget* parent)
     connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     m_timer1->start();
 
+    m_realignment.setSingleShot(true);
+    m_realignment.setTimerType(Qt::PreciseTimer);
+    connect(&m_realignment, &QTimer::timeout, this, [this] {
+        m_timer1->start();
+        Timer1_Timer();
+    });
+
     connect(qobject_cast<Label*>(control(Control::Label4)), &Label::clicked, this,
-            &Form1::Label4_Click);
+        &Form1::Label4_Click);
     connect(qobject_cast<QPushButton*>(control(Control::Command1)), &QPushButton::clicked, this,
-            &Form1::Command1_Click);
+        &Form1::Command1_Click);
 
     Form_Load();
 }
@@ -161,7 +172,7 @@ void Form1::Form_Load()
 
 void Form1::Timer1_Timer()
 {
-    if (m_ended)
+    if (m_exiting)
         return;
     const CountdownTotals totals = ComputeCountdown(m_clock);
     ShowCountdownTexts(totals, m_clock, *this);
@@ -176,30 +187,39 @@ void Form1::keepTicksAfterSecondStarts()
         return;
     // Timer1 keeps its 1000 ms; it only starts again, once, at the right moment.
     m_timer1->stop();
-    QTimer::singleShot(*delay, Qt::PreciseTimer, this, [this] {
-        if (m_ended)
-            return;
-        m_timer1->start();
-        Timer1_Timer();
-    });
+    m_realignment.start(*delay);
 }
 
 void Form1::Label4_Click()
 {
-    if (m_ended)
+    if (m_exiting)
         return;
-    if (const DateChange restored = ::Label4_Click(m_state, m_systemDate); !restored)
-        tellRestoreFailure(restored.reason, false);
+    ::Label4_Click(m_state, m_requests, [this](const DateChange& restored) {
+        if (!restored)
+            tellRestoreFailure(restored.reason, false);
+    });
 }
 
 void Form1::Command1_Click()
 {
-    if (m_ended)
+    if (m_exiting)
         return;
-    // No tick runs again once the exit has begun.
+    // No tick runs again once the exit has begun, also while the date is being put back and
+    // while a failure is told.
+    m_exiting = true;
     m_timer1->stop();
-    ExitSequence(m_systemDate, m_clock, *this,
-                 {m_sleep, [this](const QString& reason) { tellRestoreFailure(reason, true); }});
+    m_realignment.stop();
+    ExitSequence(m_requests, m_clock, *this,
+        {m_sleep, [this](const QString& reason) { tellRestoreFailure(reason, true); }});
+}
+
+void Form1::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 void Form1::tell(const QString& text, const QString& details, bool waitForAnswer)
@@ -215,21 +235,43 @@ void Form1::tell(const QString& text, const QString& details, bool waitForAnswer
         box->open();
 }
 
-void Form1::tellRefusal(const QString& reason)
+void Form1::tellDateNotice(const FallbackSystemDate::Notice& notice)
 {
-    tell(QStringLiteral("The computer's date was not changed."),
-         reason
-             + QStringLiteral(" The December preview goes on in this window only; the computer's "
-                              "clock is not touched."),
-         false);
+    const auto date = parseDateText(notice.computerDate);
+    const QString computerDate = date
+        ? QLocale().toString(
+            QDate(int(date->year()), int(unsigned(date->month())), int(unsigned(date->day()))),
+            QLocale::LongFormat)
+        : notice.computerDate;
+    if (notice.unanswered) {
+        tell(QStringLiteral("The date and time service did not answer."),
+            notice.reasons
+                + QStringLiteral(" The computer's date reads %1 now. It will be put back to the "
+                                 "true date when the preview ends, or at the next start.")
+                      .arg(computerDate),
+            false);
+    } else if (notice.computerDate.isEmpty()) {
+        tell(QStringLiteral("The computer's date was not changed."),
+            notice.reasons
+                + QStringLiteral(" The December preview goes on in this window only; the "
+                                 "computer's clock is not touched."),
+            false);
+    } else {
+        tell(QStringLiteral("The computer's date could not be changed again."),
+            notice.reasons
+                + QStringLiteral(" The computer's date is %1 now, set by this preview, and it "
+                                 "will be put back to the true date when the preview ends. The "
+                                 "preview goes on in this window only.")
+                      .arg(computerDate),
+            false);
+    }
 }
 
 void Form1::tellRestoreFailure(const QString& reason, bool waitForAnswer)
 {
     tell(QStringLiteral("The computer's date could not be put back."),
-         reason
-             + QStringLiteral(" Please set the date and time in the system settings."),
-         waitForAnswer);
+        reason + QStringLiteral(" Please set the date and time in the system settings."),
+        waitForAnswer);
 }
 
 void Form1::setCaption(Control label, const QString& text)
@@ -259,11 +301,13 @@ void Form1::repaintNow()
     QGuiApplication::sync();
 }
 
-void Form1::endProgram()
+void Form1::endProgram(int status)
 {
     // Events that arrived during the farewell are still delivered by the event loop on its way
-    // out; the handlers see that the program has ended and do nothing.
+    // out; the handlers see that the program is ending and do nothing.
     m_ended = true;
+    m_exitStatus = status;
     m_timer1->stop();
-    QApplication::exit(0);
+    m_realignment.stop();
+    QApplication::exit(status);
 }

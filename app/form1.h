@@ -5,23 +5,25 @@
 // the form state. Every second Timer1 runs Timer1_Timer, which hands the clock and the form (as a
 // FormSurface) to the countdown and day-picture logic; the logic reads the clock and writes
 // captions and visibility back through the surface, addressing controls by name. A click on
-// "Days" (Label4_Click) and on EXIT (Command1_Click) hand the form state and the SystemDate to the
-// preview stepper and the exit sequence, which change the date through it; the next tick reads
+// "Days" (Label4_Click) and on EXIT (Command1_Click) hand the form state and the DateRequests to
+// the preview stepper and the exit sequence, which change the date through them, one change at a
+// time and without blocking the window while a change waits for permission; the next tick reads
 // the clock afresh and shows the result. The logic never sees a widget, and the form never reads
 // the clock itself.
 
 #include "clock.h"
+#include "fallbacksystemdate.h"
 #include "formstate.h"
 #include "formsurface.h"
-#include "systemdate.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <chrono>
 #include <functional>
 
-class QTimer;
+class DateRequests;
 
 class Form1 : public QWidget, public FormSurface
 {
@@ -30,7 +32,7 @@ class Form1 : public QWidget, public FormSurface
 public:
     using Sleep = std::function<void(std::chrono::nanoseconds)>;
 
-    Form1(Clock& clock, SystemDate& systemDate, QWidget* parent = nullptr);
+    Form1(Clock& clock, DateRequests& requests, QWidget* parent = nullptr);
     ~Form1() override;
 
     const FormState& state() const { return m_state; }
@@ -43,18 +45,24 @@ public:
     void setVisible(Control control, bool visible) override;
     void clear() override;
     void repaintNow() override;
-    void endProgram() override;
+    void endProgram(int status) override;
 
     using QWidget::setVisible;
 
     // How the farewell wait passes time; a plain sleep unless a test wants it instant.
     void setFarewellSleep(Sleep sleep) { m_sleep = std::move(sleep); }
     bool hasEnded() const { return m_ended; }
+    int exitStatus() const { return m_exitStatus; }
+    // Whether a tick is still to come: Timer1, or its one-off start at the right moment.
+    bool isTicking() const { return m_timer1->isActive() || m_realignment.isActive(); }
 
-    // Tells the person something went wrong with the date, in a message box; with waitForAnswer
-    // the call returns once the box is closed, otherwise at once.
+    // Brings the window to the front, as when the program is started a second time.
+    void bringForward();
+
+    // Tells the person about the computer's date, in a message box; with waitForAnswer the call
+    // returns once the box is closed, otherwise at once.
     void tell(const QString& text, const QString& details, bool waitForAnswer);
-    void tellRefusal(const QString& reason);
+    void tellDateNotice(const FallbackSystemDate::Notice& notice);
     void tellRestoreFailure(const QString& reason, bool waitForAnswer);
 
 private:
@@ -70,10 +78,14 @@ private:
     void Command1_Click();
 
     Clock& m_clock;
-    SystemDate& m_systemDate;
+    DateRequests& m_requests;
     Sleep m_sleep;
+    bool m_exiting = false;
     bool m_ended = false;
+    int m_exitStatus = 0;
     FormState m_state;
     std::array<QWidget*, ControlCount> m_controls{};
     QTimer* m_timer1 = nullptr;
+    // Starts Timer1 again at the right moment of the second, once. Not a control of the form.
+    QTimer m_realignment;
 };

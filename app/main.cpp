@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 #include "program.h"
+#include "singleinstance.h"
 #include "windowsystem.h"
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -9,7 +12,15 @@ int main(int argc, char* argv[])
         return *answered;
     const auto app = openWindowSystem(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Santa Count Down"));
+
+    SingleInstance instance(QStringLiteral(SCD_APP_ID));
+    if (!instance.isFirst()) {
+        const bool broughtForward = instance.bringFirstForward();
+        std::fprintf(stderr, "santa-count-down: already running%s.\n",
+            broughtForward ? "; its window is brought forward" : "");
+        return 0;
+    }
     Program program;
-    program.window().show();
-    return QApplication::exec();
+    program.start(instance);
+    return program.exitStatus(QApplication::exec());
 }

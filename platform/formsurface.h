@@ -26,6 +26,6 @@ public:
     /** Brings the window's present state to the screen before returning, without an event loop. */
     virtual void repaintNow() = 0;
 
-    /** Ends the program at once: no further event of any kind is handled. */
-    virtual void endProgram() = 0;
+    /** Ends the program at once with the exit status: no further event of any kind is handled. */
+    virtual void endProgram(int status) = 0;
 };

@@ -4,12 +4,17 @@
 #include "clocksetter.h"
 
 // Sets the clock directly through the kernel. Only a process that holds the right to set the
-// clock may do so; the hardware clock is left alone.
+// clock may do so; the hardware clock is left alone. Every change is answered at once.
 class KernelClockSetter final : public ClockSetter
 {
 public:
     // Whether this process holds the right to set the clock right now.
     static bool processMaySetClock();
 
-    DateChange setTime(std::chrono::system_clock::time_point instant) override;
+    QString way() const override { return QStringLiteral("kernel"); }
+    void shift(std::chrono::microseconds offset, Finished finished) override;
+    bool isPending() const override { return false; }
+    void finishPending() override { }
+    DateChange shiftNow(
+        std::chrono::microseconds offset, std::chrono::milliseconds timeout) override;
 };

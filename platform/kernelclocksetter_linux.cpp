@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "kernelclocksetter.h"
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace std::chrono;
 
@@ -20,13 +19,14 @@ bool KernelClockSetter::processMaySetClock()
     return (data[CAP_SYS_TIME / 32].effective & (1u << (CAP_SYS_TIME % 32))) != 0;
 }
 
-DateChange KernelClockSetter::setTime(system_clock::time_point instant)
+DateChange KernelClockSetter::shiftNow(microseconds offset, milliseconds)
 {
-    const auto sinceEpoch = instant.time_since_epoch();
-    const auto wholeSeconds = floor<seconds>(sinceEpoch);
     timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    const auto target = seconds{ts.tv_sec} + nanoseconds{ts.tv_nsec} + offset;
+    const auto wholeSeconds = floor<seconds>(target);
     ts.tv_sec = time_t(wholeSeconds.count());
-    ts.tv_nsec = long(duration_cast<nanoseconds>(sinceEpoch - wholeSeconds).count());
+    ts.tv_nsec = long((target - wholeSeconds).count());
     if (clock_settime(CLOCK_REALTIME, &ts) == 0)
         return DateChange::success();
     const int error = errno;
@@ -35,4 +35,9 @@ DateChange KernelClockSetter::setTime(system_clock::time_point instant)
                                                   "the computer's clock."));
     return DateChange::refused(QStringLiteral("The computer's clock could not be set (%1).")
                                    .arg(QString::fromLocal8Bit(std::strerror(error))));
+}
+
+void KernelClockSetter::shift(microseconds offset, Finished finished)
+{
+    finished(shiftNow(offset, milliseconds{0}));
 }

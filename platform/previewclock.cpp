@@ -5,8 +5,7 @@ using namespace std::chrono;
 
 PreviewClock::PreviewClock(Clock& computerClock)
     : m_computerClock(computerClock)
-{
-}
+{ }
 
 DateValue PreviewClock::now()
 {
@@ -26,25 +25,31 @@ nanoseconds PreviewClock::elapsed()
 InWindowSystemDate::InWindowSystemDate(PreviewClock& previewClock, Clock& computerClock)
     : m_previewClock(previewClock)
     , m_computerClock(computerClock)
-{
-}
+{ }
 
 QString InWindowSystemDate::currentDateText()
 {
     return dateText(m_previewClock.now());
 }
 
-DateChange InWindowSystemDate::setDate(const QString& text)
+void InWindowSystemDate::setDate(const QString& text, Finished finished)
 {
     const auto date = parseDateText(text);
-    if (!date)
-        return DateChange::refused(QStringLiteral("\"%1\" is not a date.").arg(text));
+    if (!date) {
+        finished(DateChange::refused(QStringLiteral("\"%1\" is not a date.").arg(text)));
+        return;
+    }
     m_previewClock.setDayOffset(local_days{*date} - floor<days>(m_computerClock.now()));
     m_changed = true;
-    return DateChange::success();
+    finished(DateChange::success());
 }
 
-DateChange InWindowSystemDate::restore()
+void InWindowSystemDate::restore(Finished finished)
+{
+    finished(restoreNow());
+}
+
+DateChange InWindowSystemDate::restoreNow()
 {
     m_previewClock.setDayOffset(days{0});
     m_changed = false;

@@ -32,8 +32,11 @@ public:
     InWindowSystemDate(PreviewClock& previewClock, Clock& computerClock);
 
     QString currentDateText() override;
-    DateChange setDate(const QString& dateText) override;
-    DateChange restore() override;
+    // Answered at once: only the program's own clock moves.
+    void setDate(const QString& dateText, Finished finished) override;
+    void restore(Finished finished) override;
+    void finishPending() override { }
+    DateChange restoreNow() override;
     bool isChanged() const override { return m_changed; }
 
 private:

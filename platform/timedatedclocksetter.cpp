@@ -3,6 +3,7 @@
 
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 
 #include <algorithm>
 #include <climits>
@@ -21,53 +22,109 @@ QString busUnavailable()
                           "changed.");
 }
 
+// SetTime(usec, relative, interactive): relative, so that the service adds the offset to its own
+// reading when it applies it, however long the person took to give permission.
+QDBusMessage setTimeBy(microseconds offset)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        service, objectPath, interfaceName, QStringLiteral("SetTime"));
+    message << qlonglong(offset.count()) << true /* relative */ << true /* interactive */;
+    // Lets polkit ask the person for a password instead of refusing outright.
+    message.setInteractiveAuthorizationAllowed(true);
+    return message;
+}
+
+int clampedMilliseconds(milliseconds timeout)
+{
+    return int(std::clamp<milliseconds::rep>(timeout.count(), 1, INT_MAX));
+}
+
 } // namespace
 
-TimedatedClockSetter::TimedatedClockSetter(
-    const QDBusConnection& bus, std::chrono::milliseconds timeout)
+TimedatedClockSetter::TimedatedClockSetter(const QDBusConnection& bus, milliseconds timeout)
     : m_bus(bus)
     , m_timeout(timeout)
 { }
 
 TimedatedClockSetter::TimedatedClockSetter(
-    std::function<QDBusConnection()> connect, std::chrono::milliseconds timeout)
+    std::function<QDBusConnection()> connect, milliseconds timeout, std::function<void()> connected)
     : m_connect(std::move(connect))
+    , m_connected(std::move(connected))
     , m_timeout(timeout)
 { }
 
+TimedatedClockSetter::~TimedatedClockSetter()
+{
+    if (m_pending)
+        delete m_pending->watcher;
+}
+
 QDBusConnection& TimedatedClockSetter::bus()
 {
-    if (!m_bus)
+    if (!m_bus) {
         m_bus = m_connect();
+        if (m_connected)
+            m_connected();
+    }
     return *m_bus;
 }
 
-DateChange TimedatedClockSetter::setTime(system_clock::time_point instant)
+void TimedatedClockSetter::shift(microseconds offset, Finished finished)
 {
+    Q_ASSERT(!m_pending);
+    if (!bus().isConnected()) {
+        finished(DateChange::refused(busUnavailable()));
+        return;
+    }
+    // The long timeout covers the person typing the password; D-Bus's default would cut them off.
+    const QDBusPendingCall call
+        = bus().asyncCall(setTimeBy(offset), clampedMilliseconds(m_timeout));
+    auto* watcher = new QDBusPendingCallWatcher(call);
+    m_pending = Pending{call, std::move(finished), watcher};
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [this] { complete(); });
+}
+
+void TimedatedClockSetter::complete()
+{
+    Pending done = std::move(*m_pending);
+    m_pending.reset();
+    // Answered once: by the watcher, or by finishPending before the watcher could tell.
+    done.watcher->disconnect();
+    done.watcher->deleteLater();
+    done.finished(outcomeOf(done.call.reply()));
+}
+
+void TimedatedClockSetter::finishPending()
+{
+    if (m_pending) {
+        m_pending->call.waitForFinished();
+        complete();
+    }
+}
+
+DateChange TimedatedClockSetter::shiftNow(microseconds offset, milliseconds timeout)
+{
+    Q_ASSERT(!m_pending);
     if (!bus().isConnected())
         return DateChange::refused(busUnavailable());
+    return outcomeOf(bus().call(setTimeBy(offset), QDBus::Block, clampedMilliseconds(timeout)));
+}
 
-    // floor, not duration_cast, so that instants before 1970 do not round towards the epoch.
-    const auto usecUtc = floor<microseconds>(instant.time_since_epoch()).count();
-
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        service, objectPath, interfaceName, QStringLiteral("SetTime"));
-    message << qlonglong(usecUtc) << false /* relative */ << true /* interactive */;
-    // Lets polkit ask the person for a password instead of refusing outright.
-    message.setInteractiveAuthorizationAllowed(true);
-
-    // The long timeout covers the person typing the password; D-Bus's default would cut them off.
-    const auto timeoutMs = int(std::clamp<milliseconds::rep>(m_timeout.count(), 1, INT_MAX));
-    const QDBusMessage reply = bus().call(message, QDBus::Block, timeoutMs);
-
-    switch (reply.type()) {
-    case QDBusMessage::ReplyMessage:
+DateChange TimedatedClockSetter::outcomeOf(const QDBusMessage& reply)
+{
+    if (reply.type() == QDBusMessage::ReplyMessage)
         return DateChange::success();
-    case QDBusMessage::ErrorMessage:
-        return DateChange::refused(reasonFor(QDBusError(reply)));
-    default:
-        return DateChange::refused(reasonFor(bus().lastError()));
-    }
+    const QDBusError error(reply);
+    const QString name = error.name();
+    // The request went out and no answer came back: the service may have acted on it.
+    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply")
+        || name == QLatin1String("org.freedesktop.DBus.Error.Timeout")
+        || name == QLatin1String("org.freedesktop.DBus.Error.TimedOut")
+        || name == QLatin1String("org.freedesktop.DBus.Error.Disconnected") || !error.isValid())
+        return DateChange::unanswered(QStringLiteral(
+            "The date and time service did not answer, so the computer's date may have been "
+            "changed."));
+    return DateChange::refused(reasonFor(error));
 }
 
 QString TimedatedClockSetter::reasonFor(const QDBusError& error)

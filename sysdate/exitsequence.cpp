@@ -2,36 +2,59 @@
 #include "exitsequence.h"
 
 #include "clock.h"
+#include "daterequests.h"
 #include "formsurface.h"
-#include "systemdate.h"
 
 #include <array>
 
 namespace {
 
 constexpr std::array<Control, 26> dayPicturesAsHidden = {
-    Control::Santa1,  Control::Santa2,  Control::Santa3,  Control::Santa4,  Control::Santa5,
-    Control::Santa6,  Control::Santa7,  Control::Santa8,  Control::Santa9,  Control::Santa10,
-    Control::Santa11, Control::Santa12, Control::Santa13, Control::Santa14, Control::Santa15,
-    Control::Santa16, Control::Santa17, Control::Santa18, Control::Santa19, Control::Santa20,
-    Control::Santa21, Control::Santa22, Control::Santa23, Control::SantaNotDec,
-    Control::NightBefore, Control::XmassDay,
+    Control::Santa1,
+    Control::Santa2,
+    Control::Santa3,
+    Control::Santa4,
+    Control::Santa5,
+    Control::Santa6,
+    Control::Santa7,
+    Control::Santa8,
+    Control::Santa9,
+    Control::Santa10,
+    Control::Santa11,
+    Control::Santa12,
+    Control::Santa13,
+    Control::Santa14,
+    Control::Santa15,
+    Control::Santa16,
+    Control::Santa17,
+    Control::Santa18,
+    Control::Santa19,
+    Control::Santa20,
+    Control::Santa21,
+    Control::Santa22,
+    Control::Santa23,
+    Control::SantaNotDec,
+    Control::NightBefore,
+    Control::XmassDay,
 };
 
 constexpr std::array<Control, 12> labelsAsHidden = {
-    Control::Label5, Control::SecLabel, Control::MinLabel, Control::HouLabel,
-    Control::DayLabel, Control::Label1, Control::Label2, Control::Label3,
-    Control::Label4, Control::Label9, Control::Label10, Control::Label6,
+    Control::Label5,
+    Control::SecLabel,
+    Control::MinLabel,
+    Control::HouLabel,
+    Control::DayLabel,
+    Control::Label1,
+    Control::Label2,
+    Control::Label3,
+    Control::Label4,
+    Control::Label9,
+    Control::Label10,
+    Control::Label6,
 };
 
-} // namespace
-
-void ExitSequence(SystemDate& systemDate, Clock& clock, FormSurface& form,
-                  const ExitServices& services)
+void farewell(Clock& clock, FormSurface& form, const ExitServices& services, int status)
 {
-    if (const DateChange restored = systemDate.restore(); !restored)
-        services.tellRestoreFailure(restored.reason);
-
     for (Control picture : dayPicturesAsHidden)
         form.setVisible(picture, false);
     for (Control label : labelsAsHidden)
@@ -48,5 +71,17 @@ void ExitSequence(SystemDate& systemDate, Clock& clock, FormSurface& form,
     form.repaintNow();
     for (auto now = clock.elapsed(); now < FarewellDeadline; now = clock.elapsed())
         services.sleep(FarewellDeadline - now);
-    form.endProgram();
+    form.endProgram(status);
+}
+
+} // namespace
+
+void ExitSequence(
+    DateRequests& requests, Clock& clock, FormSurface& form, const ExitServices& services)
+{
+    requests.restoreForEnd([&clock, &form, services](const DateChange& restored) {
+        if (!restored)
+            services.tellRestoreFailure(restored.reason);
+        farewell(clock, form, services, restored ? 0 : 1);
+    });
 }

@@ -7,8 +7,8 @@
 #include <functional>
 
 class Clock;
+class DateRequests;
 class FormSurface;
-class SystemDate;
 
 inline constexpr std::chrono::seconds FarewellTime{3};
 
@@ -16,11 +16,14 @@ struct ExitServices
 {
     // Passes time without serving any event: sleeps for at most the given time.
     std::function<void(std::chrono::nanoseconds)> sleep;
-    // Tells the person that putting the date back failed; the program still ends.
+    // Tells the person that putting the date back failed, and returns once they have read it;
+    // the program still ends.
     std::function<void(const QString& reason)> tellRestoreFailure;
 };
 
-// EXIT: puts the true present date back (if this run changed it), strips the window down to the
-// farewell screen, holds it for three seconds on the elapsed-time clock and ends the program.
-void ExitSequence(SystemDate& systemDate, Clock& clock, FormSurface& form,
-                  const ExitServices& services);
+// EXIT: puts the true present date back (if this run changed it, once whatever change is under
+// way has been answered), strips the window down to the farewell screen, holds it for three
+// seconds on the elapsed-time clock and ends the program: with status 0, or 1 when the date could
+// not be put back.
+void ExitSequence(
+    DateRequests& requests, Clock& clock, FormSurface& form, const ExitServices& services);

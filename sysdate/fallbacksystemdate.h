@@ -3,31 +3,49 @@
 
 #include "systemdate.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <vector>
 
 // Tries the ways of setting the date in order (the kernel, the clock service, the window's own
 // clock) and keeps to the first that works. When a way refuses, the next is tried at once; the
-// person is told about the refusal once per run, with its reason. The last way, the window's own
-// clock, never refuses a valid date.
+// person is told about it once per run, with the reason and, if the computer's date has already
+// been changed, what it is now. A way that does not answer may have changed the date, so the
+// preview stays with it. The last way, the window's own clock, never refuses a valid date.
 class FallbackSystemDate final : public SystemDate
 {
 public:
-    using Tell = std::function<void(const QString& reasons)>;
+    struct Notice
+    {
+        QString reasons;
+        // The computer's date text while this program has changed it (or may have); else empty.
+        QString computerDate;
+        // The last change was not answered, so the computer's date may or may not have changed.
+        bool unanswered = false;
+    };
+    using Tell = std::function<void(const Notice& notice)>;
 
-    explicit FallbackSystemDate(std::vector<SystemDate*> ways, Tell tellRefusal = {});
+    explicit FallbackSystemDate(std::vector<SystemDate*> ways, Tell tell = {});
 
-    void setTellRefusal(Tell tellRefusal) { m_tellRefusal = std::move(tellRefusal); }
+    void setTell(Tell tell) { m_tell = std::move(tell); }
 
     QString currentDateText() override;
-    DateChange setDate(const QString& dateText) override;
-    // Puts back whatever any of the ways has changed.
-    DateChange restore() override;
+    void setDate(const QString& dateText, Finished finished) override;
+    // Puts back, one after the other, whatever any of the ways has changed.
+    void restore(Finished finished) override;
+    void finishPending() override;
+    DateChange restoreNow() override;
     bool isChanged() const override;
 
 private:
+    void setWith(const QString& dateText, QStringList reasons, Finished finished);
+    void restoreFrom(std::size_t way, DateChange outcome, Finished finished);
+    QString changedComputerDate() const;
+
     std::vector<SystemDate*> m_ways;
     std::size_t m_current = 0;
-    Tell m_tellRefusal;
-    bool m_told = false;
+    Tell m_tell;
+    bool m_toldRefusal = false;
+    bool m_toldUnanswered = false;
 };

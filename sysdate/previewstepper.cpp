@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "previewstepper.h"
 
+#include "daterequests.h"
 #include "formstate.h"
-#include "systemdate.h"
 
 namespace {
 constexpr std::int16_t RestoreClick = 26;
 }
 
-DateChange Label4_Click(FormState& state, SystemDate& systemDate)
+void Label4_Click(FormState& state, DateRequests& requests, SystemDate::Finished restored)
 {
     // The counter and the day text are updated before the date is set.
     state.PreviewDay = static_cast<std::int16_t>(state.PreviewDay + 1);
@@ -16,14 +16,15 @@ DateChange Label4_Click(FormState& state, SystemDate& systemDate)
     state.PreviewDayText = state.PreviewDay < 10 ? QLatin1Char('0') + digits : digits;
 
     // A refusal is told by the system date itself, which then previews in the window.
-    systemDate.setDate(QStringLiteral("12-") + state.PreviewDayText + QStringLiteral("-1992"));
+    requests.setDate(QStringLiteral("12-") + state.PreviewDayText + QStringLiteral("-1992"));
 
-    DateChange restored = DateChange::success();
     if (state.PreviewDay == RestoreClick) {
-        restored = systemDate.restore();
-        // Back to the start even when putting the date back failed, so the counter never runs
+        requests.restore([restored](const DateChange& outcome) {
+            if (restored)
+                restored(outcome);
+        });
+        // Back to the start even when putting the date back fails, so the counter never runs
         // past the 26th click.
         state.PreviewDay = 0;
     }
-    return restored;
 }

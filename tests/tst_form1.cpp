@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: MIT
+#include "daterequests.h"
+#include "eventlog.h"
+#include "fakesystemdate.h"
 #include "fallbacksystemdate.h"
 #include "form1.h"
 #include "image.h"
 #include "inwindowpreview.h"
 #include "label.h"
 #include "picturebox.h"
-#include "fakesystemdate.h"
 #include "previewclock.h"
 #include "restoreguard.h"
 #include "scriptedclock.h"
 
-#include <QMessageBox>
-
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -34,6 +35,7 @@ class TestForm1 : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void init();
     void cleanup();
 
     void controlsByNameAndKind_data();
@@ -47,15 +49,27 @@ private Q_SLOTS:
     void ticksRealignAfterTheSecondStarts();
     void daysClickSetsTheNextDecemberDay();
     void daysClickAboveDayLabel();
+    void refusalToldOnceThenPreviewInWindow_data();
     void refusalToldOnceThenPreviewInWindow();
     void exitShowsFarewellAndEnds();
     void clicksAfterTheEndDoNothing();
+    void exitWaitsForChangeUnderWay_data();
+    void exitWaitsForChangeUnderWay();
+    void closingDuringPreviewRestores_data();
     void closingDuringPreviewRestores();
 };
 
 void TestForm1::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestForm1::init()
+{
+    // A test whose program ended outside the event loop leaves every loop started afterwards
+    // (a notice waiting for its answer) to return at once; one turn of the main loop clears that.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
 }
 
 void TestForm1::cleanup()
@@ -91,7 +105,8 @@ void TestForm1::controlsByNameAndKind()
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
 
     const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
     QCOMPARE(named.size(), 1);
@@ -107,7 +122,8 @@ void TestForm1::controlCounts()
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
 
     QCOMPARE(form.findChildren<Label*>().size(), 12);
     QCOMPARE(form.findChildren<PictureBox*>().size(), 27);
@@ -124,7 +140,8 @@ void TestForm1::startupDateCapturedOnce()
     clock.queue(makeDateValue(2024, 12, 9, 23, 59, 59));
     clock.hold(makeDateValue(2024, 12, 10, 0, 0, 5));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     QCOMPARE(form.state().StartupDate, QStringLiteral("12-09-2024"));
     QCOMPARE(clock.nowReadings(), 1);
 
@@ -141,12 +158,13 @@ void TestForm1::designTimeStateBeforeFirstTick()
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     for (Control written : {Control::SecLabel, Control::MinLabel, Control::HouLabel,
-                            Control::DayLabel, Control::Label9, Control::Label10})
+             Control::DayLabel, Control::Label9, Control::Label10})
         QVERIFY(qobject_cast<Label*>(form.control(written))->caption().isEmpty());
     for (PictureBox* box : form.findChildren<PictureBox*>())
         QVERIFY2(!box->isVisible(), qPrintable(box->objectName()));
@@ -160,7 +178,8 @@ void TestForm1::tickWritesSixLabelsInOrder()
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
 
     QStringList writes;
     for (Label* label : form.findChildren<Label*>()) {
@@ -191,7 +210,8 @@ void TestForm1::firstTickAboutOneSecondAfterCreation()
     QElapsedTimer sinceCreation;
     sinceCreation.start();
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     form.show();
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
     QSignalSpy firstTick(secLabel, &Label::captionChanged);
@@ -207,7 +227,8 @@ void TestForm1::closingTheWindowEndsTheProgram()
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -228,7 +249,8 @@ void TestForm1::ticksRealignAfterTheSecondStarts()
     ScriptedClock clock;
     clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
 
     clock.setSecondsSinceMidnight(36000.700);
@@ -239,7 +261,8 @@ void TestForm1::ticksRealignAfterTheSecondStarts()
     waited.start();
     clock.setSecondsSinceMidnight(36001.050);
     QVERIFY(realigned.wait(2000));
-    QVERIFY2(waited.elapsed() >= 300 && waited.elapsed() < 600, qPrintable(QString::number(waited.elapsed())));
+    QVERIFY2(waited.elapsed() >= 300 && waited.elapsed() < 600,
+        qPrintable(QString::number(waited.elapsed())));
     QVERIFY(form.timer1()->isActive());
     QCOMPARE(form.timer1()->interval(), 1000);
 }
@@ -249,7 +272,8 @@ void TestForm1::daysClickSetsTheNextDecemberDay()
     ScriptedClock clock;
     clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* label4 = form.control(Control::Label4);
@@ -271,39 +295,64 @@ void TestForm1::daysClickAboveDayLabel()
     ScriptedClock clock;
     clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
-    const QRect shared = form.control(Control::Label4)->geometry()
-        & form.control(Control::DayLabel)->geometry();
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
+    const QRect shared
+        = form.control(Control::Label4)->geometry() & form.control(Control::DayLabel)->geometry();
     QVERIFY(!shared.isEmpty());
     QCOMPARE(form.childAt(shared.center()), form.control(Control::Label4));
 }
 
+// The notice says what the computer's date is: untouched, or the day an accepted change set.
+void TestForm1::refusalToldOnceThenPreviewInWindow_data()
+{
+    QTest::addColumn<int>("acceptedFirst");
+    QTest::addColumn<QStringList>("noticeSays");
+    QTest::addColumn<QString>("previewDateLine");
+
+    QTest::newRow("refused at once")
+        << 0 << QStringList{"in this window only", "clock is not touched"}
+        << "Today is, Wednesday December 02, 1992";
+    QTest::newRow("refused after a first change")
+        << 1
+        << QStringList{"The computer's date is Tuesday, December 1, 1992 now",
+               "will be put back to the true date"}
+        << "Today is, Thursday December 03, 1992";
+}
+
 void TestForm1::refusalToldOnceThenPreviewInWindow()
 {
+    QFETCH(int, acceptedFirst);
+    QFETCH(QStringList, noticeSays);
+    QFETCH(QString, previewDateLine);
+
     InWindowPreview window(makeDateValue(2026, 12, 9, 10, 0, 0));
     auto& [computer, preview, inWindow] = window;
-    FakeSystemDate refusing;
-    refusing.refuseSetting(QStringLiteral("Permission to change the date was not given."));
-    FallbackSystemDate systemDate({&refusing, &inWindow});
-    Form1 form(preview, systemDate);
-    systemDate.setTellRefusal([&form](const QString& reason) { form.tellRefusal(reason); });
+    FakeSystemDate computerDate;
+    FallbackSystemDate systemDate({&computerDate, &inWindow});
+    DateRequests requests(systemDate);
+    Form1 form(preview, requests);
+    systemDate.setTell(
+        [&form](const FallbackSystemDate::Notice& notice) { form.tellDateNotice(notice); });
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
+    for (int click = 0; click < acceptedFirst; ++click)
+        QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+    computerDate.refuseSetting(QStringLiteral("Permission to change the date was not given."));
     QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
     const QList<QMessageBox*> notices = form.findChildren<QMessageBox*>(QStringLiteral("Notice"));
     QCOMPARE(notices.size(), 1);
     QVERIFY(notices.front()->isVisible());
-    QVERIFY(notices.front()->informativeText().startsWith(
-        QStringLiteral("Permission to change the date was not given.")));
-    QVERIFY(notices.front()->informativeText().contains(QStringLiteral("in this window only")));
+    const QString text = notices.front()->informativeText();
+    QVERIFY(text.startsWith(QStringLiteral("Permission to change the date was not given.")));
+    for (const QString& says : noticeSays)
+        QVERIFY2(text.contains(says), qPrintable(text));
     notices.front()->close();
 
     QVERIFY(QMetaObject::invokeMethod(form.timer1(), "timeout"));
-    QCOMPARE(qobject_cast<Label*>(form.control(Control::Label9))->caption(),
-             QStringLiteral("Today is, Wednesday December 02, 1992"));
-    QVERIFY(form.control(Control::Santa2)->isVisible());
+    QCOMPARE(qobject_cast<Label*>(form.control(Control::Label9))->caption(), previewDateLine);
     QCOMPARE(dateText(computer.now()), QStringLiteral("12-09-2026"));
 }
 
@@ -312,7 +361,8 @@ void TestForm1::exitShowsFarewellAndEnds()
     ScriptedClock clock;
     clock.hold(makeDateValue(2026, 12, 16, 10, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
     std::chrono::nanoseconds slept{0};
     form.setFarewellSleep([&](std::chrono::nanoseconds d) {
         slept += d;
@@ -344,8 +394,10 @@ void TestForm1::clicksAfterTheEndDoNothing()
     ScriptedClock clock;
     clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
     FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
-    form.setFarewellSleep([&](std::chrono::nanoseconds d) { clock.setElapsed(clock.currentElapsed() + d); });
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
+    form.setFarewellSleep(
+        [&](std::chrono::nanoseconds d) { clock.setElapsed(clock.currentElapsed() + d); });
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.control(Control::Command1), Qt::LeftButton);
@@ -360,21 +412,105 @@ void TestForm1::clicksAfterTheEndDoNothing()
     QVERIFY(form.control(Control::Santa16)->isVisible());
 }
 
-void TestForm1::closingDuringPreviewRestores()
+// EXIT while a change waits for permission: no tick runs, nothing is put back before that change
+// is answered, and a failed restore is told while still no tick runs; the program ends with
+// status 1 then.
+void TestForm1::exitWaitsForChangeUnderWay_data()
 {
+    QTest::addColumn<bool>("restoreRefused");
+    QTest::newRow("put back") << false;
+    QTest::newRow("putting back refused") << true;
+}
+
+void TestForm1::exitWaitsForChangeUnderWay()
+{
+    QFETCH(bool, restoreRefused);
+
     ScriptedClock clock;
     clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    FakeSystemDate systemDate;
-    Form1 form(clock, systemDate);
-    RestoreGuard guard(systemDate, {});
+    EventLog log;
+    FakeSystemDate systemDate(&log);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
+    form.setFarewellSleep(
+        [&](std::chrono::nanoseconds d) { clock.setElapsed(clock.currentElapsed() + d); });
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    systemDate.holdAnswers(true);
+    if (restoreRefused)
+        systemDate.refuseRestoring(QStringLiteral("Permission was not given."));
     QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(systemDate.isChanged());
+    // A tick just before a second begins leaves the realignment pending.
+    clock.setSecondsSinceMidnight(36000.7);
+    tick(form);
+    QVERIFY(form.isTicking());
 
-    QTimer::singleShot(0, &form, [&form] { form.close(); });
+    QTest::mouseClick(form.control(Control::Command1), Qt::LeftButton);
+    QVERIFY(!form.isTicking());
+    QVERIFY(!form.hasEnded());
+    QCOMPARE(log.entries(), QStringList{"set 12-01-1992"});
+    systemDate.answer();
+    QCOMPARE(log.entries(), (QStringList{"set 12-01-1992", "restore"}));
+    QVERIFY(!form.hasEnded());
+
+    // The notice waits for its answer; it is read, and closed, from within.
+    bool told = false, tickingWhileTold = false;
+    QTimer reader;
+    connect(&reader, &QTimer::timeout, &form, [&] {
+        for (QMessageBox* notice : form.findChildren<QMessageBox*>(QStringLiteral("Notice"))) {
+            if (notice->isVisible()) {
+                told = true;
+                tickingWhileTold = form.isTicking();
+                notice->close();
+            }
+        }
+    });
+    reader.start(10);
+    systemDate.answer();
+    QVERIFY(form.hasEnded());
+    QCOMPARE(form.exitStatus(), restoreRefused ? 1 : 0);
+    QCOMPARE(told, restoreRefused);
+    QVERIFY(!tickingWhileTold);
+    QVERIFY(form.control(Control::Santa16)->isVisible());
+}
+
+// Closing the window during a preview puts the date back first, once a change still waiting for
+// permission has been answered; meanwhile the window stays and goes on.
+void TestForm1::closingDuringPreviewRestores_data()
+{
+    QTest::addColumn<bool>("answerLate");
+    QTest::newRow("changed") << false;
+    QTest::newRow("change waiting for permission") << true;
+}
+
+void TestForm1::closingDuringPreviewRestores()
+{
+    QFETCH(bool, answerLate);
+
+    ScriptedClock clock;
+    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
+    EventLog log;
+    FakeSystemDate systemDate(&log);
+    DateRequests requests(systemDate);
+    Form1 form(clock, requests);
+    RestoreGuard guard(requests, {});
+    guard.guardClosing(&form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    systemDate.holdAnswers(answerLate);
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+
+    QTimer::singleShot(0, &form, [&] {
+        form.close();
+        QVERIFY(form.isVisible());
+        if (answerLate) {
+            QCOMPARE(log.entries(), QStringList{"set 12-01-1992"});
+            systemDate.answer();
+            systemDate.answer();
+        }
+    });
     QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(systemDate.restores(), 1);
+    QCOMPARE(log.entries(), (QStringList{"set 12-01-1992", "restore"}));
     QVERIFY(!systemDate.isChanged());
 }
 

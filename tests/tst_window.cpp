@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "daterequests.h"
 #include "daypicture.h"
 #include "form1.h"
 #include "image.h"
@@ -88,6 +89,7 @@ private Q_SLOTS:
 private:
     ScriptedClock* m_clock = nullptr;
     FakeSystemDate m_systemDate;
+    DateRequests m_requests{m_systemDate};
 };
 
 void TestWindow::initTestCase()
@@ -177,7 +179,7 @@ void TestWindow::controlLayout()
     QFETCH(bool, visible);
     QFETCH(QString, caption);
 
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget* widget = form.control(control);
@@ -233,7 +235,7 @@ void TestWindow::controlLayout()
 
 void TestWindow::windowFrame()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
@@ -255,7 +257,7 @@ void TestWindow::windowFrame()
 
 void TestWindow::fontStandIn()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     for (Control control : {Control::Label5, Control::SecLabel, Control::Label1, Control::Command1}) {
         const QFontInfo used(form.control(control)->font());
         QCOMPARE(used.family(), QStringLiteral("Liberation Sans"));
@@ -267,7 +269,7 @@ void TestWindow::fontStandIn()
 // EXIT button, on black, and nothing else.
 void TestWindow::beforeFirstTick()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage shot = grabWindow(form);
@@ -302,7 +304,7 @@ void TestWindow::beforeFirstTick()
 // show in the shared strip, which the total's black background would otherwise cover.
 void TestWindow::stackingUnitCaptionsOverTotals()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -326,7 +328,7 @@ void TestWindow::stackingUnitCaptionsOverTotals()
 // On the farewell screen Santa16 covers the top strip of the logo.
 void TestWindow::stackingSanta16OverLogo()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.setVisible(Control::LogoKestrel, true);
@@ -345,7 +347,7 @@ void TestWindow::stackingSanta16OverLogo()
 // A shown box is its picture, pixel for pixel, at its place; a framed box has its 1-px line.
 void TestWindow::pictureBoxesShowTheirPictures()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (PictureBox* box : form.findChildren<PictureBox*>()) {
@@ -367,7 +369,7 @@ void TestWindow::pictureBoxesShowTheirPictures()
 
 void TestWindow::fittedLabelsRefit()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     auto* label9 = qobject_cast<Label*>(form.control(Control::Label9));
     const QFontMetrics metrics(label9->font());
 
@@ -387,7 +389,7 @@ void TestWindow::fittedLabelsRefit()
 // bottom edge.
 void TestWindow::fixedLabelsWrapAndClip()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
@@ -413,7 +415,7 @@ void TestWindow::fixedLabelsWrapAndClip()
 
 void TestWindow::greetingFitsOneLine()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     auto* label6 = qobject_cast<Label*>(form.control(Control::Label6));
     QCOMPARE(label6->visibleLines(), QStringList{greeting});
     QVERIFY(QFontMetrics(label6->font()).horizontalAdvance(greeting) <= 311);
@@ -421,7 +423,7 @@ void TestWindow::greetingFitsOneLine()
 
 void TestWindow::focusAndTabOrder()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
@@ -451,7 +453,7 @@ void TestWindow::focusAndTabOrder()
 
 void TestWindow::enterAndSpaceClickExit()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto* command1 = qobject_cast<QPushButton*>(form.control(Control::Command1));
@@ -467,7 +469,7 @@ void TestWindow::enterAndSpaceClickExit()
 // Labels other than "Days", the picture boxes and the emblem run nothing when clicked.
 void TestWindow::clicksElsewhereChangeNothing()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -487,7 +489,7 @@ void TestWindow::clicksElsewhereChangeNothing()
 
 void TestWindow::accessibleNames()
 {
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     tick(form);
     for (Control control : allControls()) {
         if (control == Control::Timer1)
@@ -527,7 +529,7 @@ void TestWindow::dayPictureAfterEachTick()
     QFETCH(QList<DateValue>, moments);
     QFETCH(QList<Control>, pictures);
 
-    Form1 form(*m_clock, m_systemDate);
+    Form1 form(*m_clock, m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (qsizetype i = 0; i < moments.size(); ++i) {

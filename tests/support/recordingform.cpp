@@ -5,8 +5,7 @@
 
 RecordingForm::RecordingForm(EventLog& log)
     : m_log(log)
-{
-}
+{ }
 
 void RecordingForm::setCaption(Control label, const QString& text)
 {
@@ -30,10 +29,10 @@ void RecordingForm::repaintNow()
     m_log.add(QStringLiteral("repaint"));
 }
 
-void RecordingForm::endProgram()
+void RecordingForm::endProgram(int status)
 {
-    m_ended = true;
-    m_log.add(QStringLiteral("end"));
+    m_log.add(QStringLiteral("end %1").arg(status));
+    m_status = status;
 }
 
 QList<Control> RecordingForm::visibleControls() const

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+#include <optional>
+
+// The true time, pinned to a reading of the boot clock (which keeps counting through suspend and
+// never jumps when the wall clock is set): the true present is the pinned wall-clock time plus
+// the boot clock's advance since. It holds only within one boot.
+struct TrueTimeAnchor
+{
+    std::chrono::system_clock::time_point wallClock;
+    std::chrono::nanoseconds bootClock{0};
+    QString bootId;
+
+    std::chrono::system_clock::time_point presentAt(std::chrono::nanoseconds bootClockNow) const
+    {
+        return wallClock
+            + std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                bootClockNow - bootClock);
+    }
+};
+
+// What is on disk while a preview has changed (or may have changed) the computer's date through
+// one way of setting it: written before the first change, removed only once the true date is
+// confirmed back. If the program ends without putting the date back (killed, crashed, the power
+// lost), the next start finds it.
+class PreviewRecord
+{
+public:
+    struct Contents
+    {
+        TrueTimeAnchor anchor;
+        // When the record was last written, on the boot clock: the last moment the program is
+        // known to have been running.
+        std::chrono::nanoseconds writtenAt{0};
+
+        std::chrono::system_clock::time_point lastKnownTrueTime() const
+        {
+            return anchor.presentAt(writtenAt);
+        }
+    };
+
+    // The record of the given way ("kernel", "timedated") in the given folder.
+    PreviewRecord(QString folder, const QString& way);
+
+    const QString& way() const { return m_way; }
+    const QString& path() const { return m_path; }
+
+    // Replaces the record at once and durably (written to a new file, flushed, then renamed over
+    // the old one). Returns an empty string, or what went wrong.
+    QString write(const Contents& contents) const;
+    // Nothing when there is no record; a record that cannot be read gives a reason.
+    struct Found
+    {
+        std::optional<Contents> contents;
+        QString unreadable;
+    };
+    std::optional<Found> read() const;
+    bool remove() const;
+
+    // $XDG_STATE_HOME/santa-count-down, or ~/.local/state/santa-count-down.
+    static QString defaultFolder();
+    // This boot's identity; empty where the system does not tell.
+    static QString currentBootId();
+
+private:
+    QString m_folder;
+    QString m_way;
+    QString m_path;
+};

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+#include "mockdateservice.h"
+
+#include "childprocess.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+const QString python = QStringLiteral("/usr/bin/python3");
+const QString service = QStringLiteral("org.freedesktop.timedate1");
+const QString objectPath = QStringLiteral("/org/freedesktop/timedate1");
+const QString interfaceName = QStringLiteral("org.freedesktop.timedate1");
+const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
+
+int connections = 0;
+
+} // namespace
+
+MockDateService::MockDateService()
+    : m_connectionName(QStringLiteral("scd-mock-date-service-%1").arg(++connections))
+{ }
+
+MockDateService::~MockDateService()
+{
+    QDBusConnection::disconnectFromBus(m_connectionName);
+    stop(m_mock);
+    stop(m_daemon);
+}
+
+void MockDateService::stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(10000);
+    }
+}
+
+QString MockDateService::start()
+{
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        return QStringLiteral("dbus-daemon is not installed (Debian package dbus-daemon)");
+    if (!QFileInfo(python).isExecutable())
+        return QStringLiteral(
+            "/usr/bin/python3 is missing (Debian packages python3, python3-dbusmock)");
+    if (!m_dir.isValid())
+        return QStringLiteral("no temporary directory: %1").arg(m_dir.errorString());
+
+    endWithTest(m_daemon);
+    // Kept aside and shown only on failure: the daemon complains on every start when it may not
+    // raise its file limit.
+    m_daemon.setProcessChannelMode(QProcess::SeparateChannels);
+    m_daemon.start(daemon,
+        {QStringLiteral("--session"), QStringLiteral("--nofork"),
+            QStringLiteral("--print-address=1"),
+            QStringLiteral("--address=unix:tmpdir=%1").arg(m_dir.path())});
+    // The daemon prints its address once it listens, so the address is also the "ready" sign.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_daemon.canReadLine()) {
+        if (m_daemon.state() == QProcess::NotRunning || waited.elapsed() > 30000)
+            return QStringLiteral("dbus-daemon printed no address: %1")
+                .arg(QString::fromLocal8Bit(m_daemon.readAllStandardError()));
+        m_daemon.waitForReadyRead(1000);
+    }
+    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
+    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    m_mock.setProcessEnvironment(environment);
+    // The mock logs every call on standard output; only its errors are of interest.
+    m_mock.setStandardOutputFile(QProcess::nullDevice());
+    m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    endWithTest(m_mock);
+    m_mock.start(python,
+        {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
+            QStringLiteral("--template"), QStringLiteral("timedated")});
+
+    if (!QDBusConnection::connectToBus(m_address, m_connectionName).isConnected())
+        return QStringLiteral("cannot connect to the private bus");
+    waited.restart();
+    while (!bus().interface()->isServiceRegistered(service)) {
+        if (m_mock.state() == QProcess::NotRunning || waited.elapsed() > 30000)
+            return QStringLiteral("the timedated mock did not come up");
+        QTest::qWait(50);
+    }
+    return {};
+}
+
+QDBusConnection MockDateService::bus() const
+{
+    return QDBusConnection(m_connectionName);
+}
+
+QDBusMessage MockDateService::callMock(const QString& method, const QVariantList& arguments)
+{
+    QDBusMessage message
+        = QDBusMessage::createMethodCall(service, objectPath, mockInterface, method);
+    message.setArguments(arguments);
+    // Long enough for a SetTime that sleeps to finish first.
+    return bus().call(message, QDBus::Block, 60000);
+}
+
+bool MockDateService::setSetTimeCode(const QString& code)
+{
+    const QDBusMessage reply = callMock(QStringLiteral("AddMethod"),
+        {interfaceName, QStringLiteral("SetTime"), QStringLiteral("xbb"), QString(), code});
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+bool MockDateService::clearCalls()
+{
+    return callMock(QStringLiteral("ClearCalls")).type() == QDBusMessage::ReplyMessage;
+}
+
+QList<QVariantList> MockDateService::setTimeCalls()
+{
+    const QDBusMessage reply
+        = callMock(QStringLiteral("GetMethodCalls"), {QStringLiteral("SetTime")});
+    QList<QVariantList> calls;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return calls;
+    // a(tav): one (timestamp, arguments) structure per call.
+    const auto log = reply.arguments().at(0).value<QDBusArgument>();
+    log.beginArray();
+    while (!log.atEnd()) {
+        log.beginStructure();
+        quint64 timestamp = 0;
+        log >> timestamp;
+        QVariantList arguments;
+        log.beginArray();
+        while (!log.atEnd()) {
+            QDBusVariant argument;
+            log >> argument;
+            arguments << argument.variant();
+        }
+        log.endArray();
+        log.endStructure();
+        calls << arguments;
+    }
+    log.endArray();
+    return calls;
+}
