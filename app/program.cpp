@@ -16,12 +16,7 @@ using namespace std::chrono;
 
 namespace {
 
-system_clock::time_point wallClock()
-{
-    return system_clock::now();
-}
-
-QString peopleTime(system_clock::time_point instant)
+QString peopleTime(WallTime instant)
 {
     const auto ms = duration_cast<milliseconds>(instant.time_since_epoch()).count();
     return QLocale::system().toString(QDateTime::fromMSecsSinceEpoch(ms), QLocale::LongFormat);
@@ -38,10 +33,10 @@ Program::Program()
         [] { return QDBusConnection::systemBus(); }, minutes{2},
         // The bus library tidies up at exit; the restore at exit must run before that.
         [this] { m_restoreGuard->restoreAtExit(); });
-    m_kernelDate = std::make_unique<RealSystemDate>(
-        m_kernelSetter, wallClock, &LocalClock::bootTime, &m_kernelRecord, m_bootId);
-    m_timedatedDate = std::make_unique<RealSystemDate>(
-        *m_timedatedSetter, wallClock, &LocalClock::bootTime, &m_timedatedRecord, m_bootId);
+    m_kernelDate = std::make_unique<RealSystemDate>(m_kernelSetter, &LocalClock::wallClockNow,
+        &LocalClock::bootTime, &m_kernelRecord, m_bootId);
+    m_timedatedDate = std::make_unique<RealSystemDate>(*m_timedatedSetter,
+        &LocalClock::wallClockNow, &LocalClock::bootTime, &m_timedatedRecord, m_bootId);
 
     // The kernel is asked directly only by a process that holds the right to set the clock;
     // everyone else goes through the clock service, which may ask for a password.
@@ -145,7 +140,7 @@ void Program::dealWithLeftovers()
                 QStringLiteral("Santa Count Down last ended during a December preview "
                                "without putting the date back. The true date and time "
                                "are set again: %1.")
-                    .arg(peopleTime(system_clock::now())),
+                    .arg(peopleTime(LocalClock::wallClockNow())),
                 false);
         } else {
             m_window->tell(QStringLiteral("The computer's date may be wrong."),

@@ -23,6 +23,23 @@ QString twoDigits(long long n)
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
+// The totals are written in Western digits. A locale that writes digits of its own (Arabic,
+// Persian) has a decimal separator of that system too, which would stand among digits of another;
+// the Western point goes with Western digits there.
+QString decimalPointFor(const QLocale& locale)
+{
+    return locale.zeroDigit() == QLatin1String("0") ? locale.decimalPoint() : QStringLiteral(".");
+}
+
+// A name written right to left (Arabic, Hebrew) is isolated from the left-to-right line around
+// it, so that the line keeps its order: weekday, month, day, year.
+QString isolated(const QString& name)
+{
+    if (!name.isRightToLeft())
+        return name;
+    return QChar(0x2068) + name + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE
+}
+
 } // namespace
 
 QString FormatTotal(double value, const QLocale& locale)
@@ -40,7 +57,7 @@ QString FormatTotal(double value, const QLocale& locale)
     if (hundredths < 0)
         text += QLatin1Char('-');
     text += integerPart;
-    text += locale.decimalPoint();
+    text += decimalPointFor(locale);
     text += digits.right(2);
     return text;
 }
@@ -51,10 +68,10 @@ QString FormatDateLine(DateValue value, const QLocale& locale)
     // Qt numbers the days of the week from Monday = 1 to Sunday = 7, as ISO 8601 does.
     const int isoWeekday = int(weekdayOf(value).iso_encoding());
     return QStringLiteral("%1 %2 %3, %4")
-        .arg(locale.standaloneDayName(isoWeekday, QLocale::LongFormat),
-             locale.standaloneMonthName(int(unsigned(date.month())), QLocale::LongFormat),
-             twoDigits(unsigned(date.day())),
-             QStringLiteral("%1").arg(int(date.year()), 4, 10, QLatin1Char('0')));
+        .arg(isolated(locale.standaloneDayName(isoWeekday, QLocale::LongFormat)),
+            isolated(locale.standaloneMonthName(int(unsigned(date.month())), QLocale::LongFormat)),
+            twoDigits(unsigned(date.day())),
+            QStringLiteral("%1").arg(int(date.year()), 4, 10, QLatin1Char('0')));
 }
 
 QString FormatTimeLine(DateValue value, const QLocale& locale)

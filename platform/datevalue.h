@@ -33,6 +33,10 @@ DateValue christmasOf(int year);
 // later - earlier, as a real number of days (one hour is 1/24).
 double daysBetween(DateValue later, DateValue earlier);
 
+// An instant on the computer's clock (UTC), in microseconds: a finer count, such as the system
+// clock's nanoseconds, would overflow after the year 2262.
+using WallTime = std::chrono::sys_time<std::chrono::microseconds>;
+
 // The date text: two-digit month, two-digit day, four-digit year, joined by hyphens ("12-25-1992").
 QString dateText(std::chrono::year_month_day date);
 QString dateText(DateValue value);

@@ -5,32 +5,39 @@
 
 using namespace std::chrono;
 
-local_time<nanoseconds> LocalClock::toLocal(system_clock::time_point instant)
+WallTime LocalClock::wallClockNow()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return WallTime{seconds{ts.tv_sec} + duration_cast<microseconds>(nanoseconds{ts.tv_nsec})};
+}
+
+local_time<microseconds> LocalClock::toLocal(WallTime instant)
 {
     // The standard library of our compilers has no time-zone database yet, so the zone's rules
     // come from the C library; the calendar work stays in std::chrono.
     const auto wholeSeconds = floor<seconds>(instant);
-    const std::time_t t = system_clock::to_time_t(wholeSeconds);
+    const std::time_t t = std::time_t(wholeSeconds.time_since_epoch().count());
     std::tm local{};
     localtime_r(&t, &local);
     const year_month_day date{year{local.tm_year + 1900}, month{unsigned(local.tm_mon + 1)},
-                              day{unsigned(local.tm_mday)}};
+        day{unsigned(local.tm_mday)}};
     return local_days{date} + hours{local.tm_hour} + minutes{local.tm_min} + seconds{local.tm_sec}
-        + duration_cast<nanoseconds>(instant - wholeSeconds);
+    + (instant - wholeSeconds);
 }
 
 DateValue LocalClock::now()
 {
-    return floor<seconds>(toLocal(system_clock::now()));
+    return floor<seconds>(toLocal(wallClockNow()));
 }
 
 double LocalClock::secondsSinceMidnight()
 {
-    const auto local = toLocal(system_clock::now());
+    const auto local = toLocal(wallClockNow());
     return duration<double>(local - floor<days>(local)).count();
 }
 
-system_clock::time_point LocalClock::fromLocal(local_time<nanoseconds> wallClock)
+WallTime LocalClock::fromLocal(local_time<microseconds> wallClock)
 {
     const auto wholeSeconds = floor<seconds>(wallClock);
     const year_month_day date{floor<days>(wholeSeconds)};
@@ -44,7 +51,7 @@ system_clock::time_point LocalClock::fromLocal(local_time<nanoseconds> wallClock
     local.tm_sec = int(time.seconds().count());
     local.tm_isdst = -1; // let the zone's rules decide
     const std::time_t t = std::mktime(&local);
-    return system_clock::from_time_t(t) + (wallClock - wholeSeconds);
+    return WallTime{seconds{t}} + (wallClock - wholeSeconds);
 }
 
 nanoseconds LocalClock::elapsed()

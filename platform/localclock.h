@@ -11,14 +11,15 @@ public:
     double secondsSinceMidnight() override;
     std::chrono::nanoseconds elapsed() override;
 
-    // The wall-clock time of day of a system-clock instant, in the local time zone.
-    static std::chrono::local_time<std::chrono::nanoseconds>
-    toLocal(std::chrono::system_clock::time_point instant);
+    // The computer's clock now.
+    static WallTime wallClockNow();
+
+    // The local wall-clock time of an instant, in the local time zone.
+    static std::chrono::local_time<std::chrono::microseconds> toLocal(WallTime instant);
 
     // The instant at which the local wall clock shows the given time. A time that the clock skips
     // when daylight saving starts is taken as the moment the clock jumps past it.
-    static std::chrono::system_clock::time_point
-    fromLocal(std::chrono::local_time<std::chrono::nanoseconds> wallClock);
+    static WallTime fromLocal(std::chrono::local_time<std::chrono::microseconds> wallClock);
 
     // Time since boot, suspend included; it never jumps when the wall clock is set.
     static std::chrono::nanoseconds bootTime();

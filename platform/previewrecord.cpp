@@ -73,9 +73,8 @@ std::optional<PreviewRecord::Found> PreviewRecord::read() const
     const QJsonObject json = QJsonDocument::fromJson(file.read(64 * 1024)).object();
     bool wallOk = false, bootOk = false, writtenOk = false;
     Contents contents;
-    contents.anchor.wallClock
-        = system_clock::time_point{duration_cast<system_clock::duration>(microseconds{
-            json.value(QStringLiteral("trueWallClockUsec")).toString().toLongLong(&wallOk)})};
+    contents.anchor.wallClock = WallTime{microseconds{
+        json.value(QStringLiteral("trueWallClockUsec")).toString().toLongLong(&wallOk)}};
     contents.anchor.bootClock
         = nanoseconds{json.value(QStringLiteral("bootClockNsec")).toString().toLongLong(&bootOk)};
     contents.anchor.bootId = json.value(QStringLiteral("bootId")).toString();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "datevalue.h"
+
 #include <QString>
 
 #include <chrono>
@@ -11,15 +13,14 @@
 // the boot clock's advance since. It holds only within one boot.
 struct TrueTimeAnchor
 {
-    std::chrono::system_clock::time_point wallClock;
+    WallTime wallClock;
     std::chrono::nanoseconds bootClock{0};
     QString bootId;
 
-    std::chrono::system_clock::time_point presentAt(std::chrono::nanoseconds bootClockNow) const
+    WallTime presentAt(std::chrono::nanoseconds bootClockNow) const
     {
         return wallClock
-            + std::chrono::duration_cast<std::chrono::system_clock::duration>(
-                bootClockNow - bootClock);
+            + std::chrono::duration_cast<std::chrono::microseconds>(bootClockNow - bootClock);
     }
 };
 
@@ -37,10 +38,7 @@ public:
         // known to have been running.
         std::chrono::nanoseconds writtenAt{0};
 
-        std::chrono::system_clock::time_point lastKnownTrueTime() const
-        {
-            return anchor.presentAt(writtenAt);
-        }
+        WallTime lastKnownTrueTime() const { return anchor.presentAt(writtenAt); }
     };
 
     // The record of the given way ("kernel", "timedated") in the given folder.

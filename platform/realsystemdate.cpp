@@ -12,7 +12,7 @@ namespace {
 // How long the end of the program waits for the service to put the date back.
 constexpr milliseconds lastRestoreTimeout = seconds{25};
 
-microseconds offsetTo(system_clock::time_point target, system_clock::time_point now)
+microseconds offsetTo(WallTime target, WallTime now)
 {
     return duration_cast<microseconds>(target - now);
 }
@@ -123,7 +123,7 @@ DateChange RealSystemDate::restoreNow()
     return change;
 }
 
-system_clock::time_point RealSystemDate::truePresent() const
+WallTime RealSystemDate::truePresent() const
 {
     return m_anchor.presentAt(m_bootClock());
 }

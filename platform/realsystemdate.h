@@ -17,7 +17,7 @@ class ClockSetter;
 class RealSystemDate final : public SystemDate
 {
 public:
-    using WallClockReading = std::function<std::chrono::system_clock::time_point()>;
+    using WallClockReading = std::function<WallTime()>;
     using ElapsedReading = std::function<std::chrono::nanoseconds()>;
 
     // record may be null: nothing is written then.
@@ -36,7 +36,7 @@ public:
     bool isChanged() const override { return m_changed; }
 
     // The true present time: the pinned time plus the boot clock's advance since.
-    std::chrono::system_clock::time_point truePresent() const;
+    WallTime truePresent() const;
 
 private:
     QString keepRecord();

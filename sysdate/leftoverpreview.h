@@ -19,7 +19,7 @@ struct LeftoverPreview
 
     Kind kind = Kind::Unreadable;
     TrueTimeAnchor anchor;
-    std::chrono::system_clock::time_point lastKnownTrueTime;
+    WallTime lastKnownTrueTime;
     QString unreadable;
 };
 

@@ -209,7 +209,7 @@ void TestCountdown::daylightSavingChanges()
     qputenv("TZ", "America/New_York");
     tzset();
     const auto wallClockAt = [](qint64 utc) {
-        return floor<seconds>(LocalClock::toLocal(system_clock::time_point{seconds{utc}}));
+        return floor<seconds>(LocalClock::toLocal(WallTime{seconds{utc}}));
     };
     ScriptedClock before;
     before.hold(wallClockAt(utcBefore));
@@ -322,6 +322,10 @@ void TestCountdown::localeSettings_data()
         << QLocale(QLocale::French, QLocale::France) << "23,50"
         << "dimanche décembre 01, 2024" << "07:05:09 pm";
     QTest::newRow("English") << english << "23.50" << "Sunday December 01, 2024" << "07:05:09 pm";
+    // Arabic names set apart so the line keeps its order; Western digits with the Western point.
+    QTest::newRow("Arabic")
+        << QLocale(QLocale::Arabic, QLocale::Egypt) << "23.50"
+        << "\u2068الأحد\u2069 \u2068ديسمبر\u2069 01, 2024" << "07:05:09 pm";
 }
 
 void TestCountdown::localeSettings()

@@ -36,7 +36,7 @@ QString raising(const QString& errorName)
 // The offset that moves the clock from now to the given day, same time of day, local time.
 microseconds offsetToDay(year_month_day day)
 {
-    const auto now = system_clock::now();
+    const auto now = LocalClock::wallClockNow();
     const auto local = LocalClock::toLocal(now);
     return duration_cast<microseconds>(
         LocalClock::fromLocal(local_days{day} + (local - floor<days>(local))) - now);

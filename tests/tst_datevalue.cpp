@@ -155,6 +155,10 @@ void TestDateValue::localWallClock_data()
     QTest::newRow("Auckland is already in the next day")
         << QByteArray("Pacific/Auckland") << qint64(1735041600) << "12-25-2024 01:00:00";
     QTest::newRow("UTC") << QByteArray("UTC") << qint64(1735084800) << "12-25-2024 00:00:00";
+    // Past the range of a nanosecond count.
+    QTest::newRow("after 2262") << QByteArray("UTC") << qint64(9223372800) << "04-12-2262 00:00:00";
+    QTest::newRow("the last second of 9999")
+        << QByteArray("UTC") << qint64(253402300799) << "12-31-9999 23:59:59";
 }
 
 void TestDateValue::localWallClock()
@@ -166,7 +170,7 @@ void TestDateValue::localWallClock()
     const QByteArray savedZone = qgetenv("TZ");
     qputenv("TZ", zone);
     tzset();
-    const auto local = LocalClock::toLocal(system_clock::time_point{seconds{utcSeconds}});
+    const auto local = LocalClock::toLocal(WallTime{seconds{utcSeconds}});
     qputenv("TZ", savedZone);
     tzset();
 

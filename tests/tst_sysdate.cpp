@@ -84,7 +84,7 @@ DateChange restoreOf(SystemDate& systemDate)
     return answer.value_or(DateChange::refused(QStringLiteral("no answer")));
 }
 
-system_clock::time_point utc(int year, unsigned month, unsigned day, int h, int m, int s)
+WallTime utc(int year, unsigned month, unsigned day, int h, int m, int s)
 {
     return sys_days{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}}
     + hours{h} + minutes{m} + seconds{s};
@@ -488,7 +488,7 @@ void TestSysDate::realDateKeepsTimeOfDay_data()
     QTest::addColumn<QString>("dateText");
     QTest::addColumn<qint64>("expectedUtc");
 
-    const auto seconds = [](system_clock::time_point t) {
+    const auto seconds = [](WallTime t) {
         return qint64(duration_cast<std::chrono::seconds>(t.time_since_epoch()).count());
     };
     QTest::newRow("UTC") << QByteArray("UTC") << seconds(utc(2026, 12, 9, 10, 30, 15))
@@ -513,7 +513,7 @@ void TestSysDate::realDateKeepsTimeOfDay()
 
     const ZoneScope scope(zone);
     RecordingClockSetter setter;
-    const system_clock::time_point now{std::chrono::seconds{nowUtc}};
+    const WallTime now{std::chrono::seconds{nowUtc}};
     RealSystemDate systemDate(
         setter, [now] { return now; }, [] { return nanoseconds{0}; });
     QVERIFY(answerOf(systemDate, dateText));
@@ -532,7 +532,7 @@ void TestSysDate::restoreSetsTruePresentAfterMidnight()
 {
     const ZoneScope scope("UTC");
     RecordingClockSetter setter;
-    system_clock::time_point wall = utc(2026, 12, 9, 23, 30, 0);
+    WallTime wall = utc(2026, 12, 9, 23, 30, 0);
     nanoseconds boot = hours{100};
     RealSystemDate systemDate(
         setter, [&wall] { return wall; }, [&boot] { return boot; });
@@ -578,7 +578,7 @@ void TestSysDate::recordLivesWhileTheDateMayBeChanged()
     QTemporaryDir folder;
     const PreviewRecord record(folder.path(), QStringLiteral("test"));
     RecordingClockSetter setter;
-    const system_clock::time_point start = utc(2026, 12, 9, 10, 0, 0);
+    const WallTime start = utc(2026, 12, 9, 10, 0, 0);
     nanoseconds boot = hours{5};
     RealSystemDate systemDate(
         setter, [start] { return start; }, [&boot] { return boot; }, &record,
