@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "accessibility.h"
 #include "computecountdown.h"
 #include "daterequests.h"
 #include "datevalue.h"
@@ -20,6 +21,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cstdio>
@@ -63,11 +65,13 @@ Form1::Form1(Clock& clock, DateRequests& requests, QWidget* parent)
     setAutoFillBackground(true);
 
     useFontSubstitutes();
+    installAccessibility();
     // Widgets created later lie above those created earlier, so the labels (the window's own
     // surface) come first and the picture boxes last, each group from the bottom up.
     createLabels();
     createPictureBoxesAndButton();
     setTabOrder();
+    describeForAssistiveTechnology();
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(controlName(Control::Timer1));
@@ -85,6 +89,8 @@ Form1::Form1(Clock& clock, DateRequests& requests, QWidget* parent)
 
     connect(qobject_cast<Label*>(control(Control::Label4)), &Label::clicked, this,
         &Form1::Label4_Click);
+    auto* daysKeys = new QShortcut(QKeySequence(QString::fromLatin1(Layout::daysShortcut)), this);
+    connect(daysKeys, &QShortcut::activated, this, &Form1::Label4_Click);
     connect(qobject_cast<QPushButton*>(control(Control::Command1)), &QPushButton::clicked, this,
         &Form1::Command1_Click);
 
@@ -108,7 +114,10 @@ void Form1::createLabels()
         }
         auto* label = new Label(row->box, this);
         label->setObjectName(controlName(row->control));
-        label->setFont(controlFont(row->fontPixelSize));
+        QFont font = controlFont(row->fontPixelSize);
+        if (row->control == Layout::heading)
+            font.setLetterSpacing(QFont::AbsoluteSpacing, Layout::headingLetterSpacing);
+        label->setFont(font);
         QPalette colours = label->palette();
         colours.setColor(QPalette::Window, Layout::background);
         colours.setColor(QPalette::WindowText, row->colour);
@@ -117,8 +126,6 @@ void Form1::createLabels()
         label->move(row->topLeft);
         if (row->box == Layout::Box::Fixed)
             label->resize(row->fixedSize);
-        if (row->accessibleRole)
-            label->setAccessibleRole(QString::fromLatin1(row->accessibleRole));
         label->setCaption(row->caption);
         m_controls[std::size_t(row->control)] = label;
     }
@@ -158,6 +165,21 @@ void Form1::setTabOrder()
     const auto order = Layout::tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(control(order[i - 1]), control(order[i]));
+    // EXIT has the focus whenever the window is first activated, even if a tick has shown a
+    // picture box earlier in the tab order by then.
+    control(Control::Command1)->setFocus();
+}
+
+void Form1::describeForAssistiveTechnology()
+{
+    qobject_cast<Label*>(control(Layout::heading))->setHeading(true);
+    for (const auto& [caption, total] : Layout::unitCaptions)
+        qobject_cast<Label*>(control(caption))->setBuddy(control(total));
+    auto* days = qobject_cast<Label*>(control(Control::Label4));
+    days->setPressable(QKeySequence(QString::fromLatin1(Layout::daysShortcut)));
+    days->setMinimumBox(Layout::daysClickBox);
+    days->setToolTip(Layout::daysToolTip());
+    days->setAccessibleDescription(Layout::daysDescription());
 }
 
 QWidget* Form1::control(Control which) const

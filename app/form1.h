@@ -70,6 +70,7 @@ private:
     void createPictureBoxesAndButton();
     void createCommand1();
     void setTabOrder();
+    void describeForAssistiveTechnology();
 
     void Form_Load();
     void Timer1_Timer();

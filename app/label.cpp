@@ -19,7 +19,7 @@ struct WrappedText
 };
 
 void wrapText(WrappedText& wrapped, const QString& text, const QFont& font, Qt::Alignment alignment,
-              QSizeF box)
+    QSizeF box)
 {
     wrapped.layout.setText(text);
     wrapped.layout.setFont(font);
@@ -64,26 +64,31 @@ void Label::setCaption(const QString& caption)
     Q_EMIT captionChanged(caption);
 }
 
-void Label::setAccessibleRole(const QString& role)
+void Label::setPressable(const QKeySequence& shortcut)
 {
-    m_accessibleRole = role;
-    updateAccessibleName();
+    m_pressable = true;
+    m_shortcut = shortcut;
 }
 
+void Label::setMinimumBox(QSize box)
+{
+    m_minimumBox = box;
+    if (m_box == Layout::Box::Fitted)
+        fitToText();
+}
+
+// Told only when it changes: the totals are written every second, mostly with the same text, and
+// a screen reader should not hear about the unchanged ones.
 void Label::updateAccessibleName()
 {
-    if (m_accessibleRole.isEmpty())
+    if (accessibleName() != text())
         setAccessibleName(text());
-    else if (text().isEmpty())
-        setAccessibleName(m_accessibleRole);
-    else
-        setAccessibleName(m_accessibleRole + QStringLiteral(": ") + text());
 }
 
 void Label::fitToText()
 {
     const QFontMetrics metrics(font());
-    resize(metrics.horizontalAdvance(text()), metrics.height());
+    resize(QSize(metrics.horizontalAdvance(text()), metrics.height()).expandedTo(m_minimumBox));
 }
 
 void Label::changeEvent(QEvent* event)

@@ -3,11 +3,13 @@
 
 #include "layout.h"
 
+#include <QKeySequence>
 #include <QLabel>
 
 // A caption on the window's own black background. A fixed label keeps its box, breaks its text at
 // word boundaries and shows only the lines that fit whole; a fitted label is one line and takes
-// exactly the size of its text, growing and shrinking to the right.
+// exactly the size of its text (or of its minimum box, if larger), growing and shrinking to the
+// right; its text always starts at its top left.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -19,9 +21,18 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
 
-    // A short name for assistive technology where the caption alone would not say what it is
-    // ("Seconds left: 2030400.00").
-    void setAccessibleRole(const QString& role);
+    // What assistive technology is told of it: a heading, and whether it can be pressed (with
+    // the keys that press it). A unit caption names its total through QLabel's buddy.
+    void setHeading(bool heading) { m_heading = heading; }
+    bool isHeading() const { return m_heading; }
+    void setPressable(const QKeySequence& shortcut);
+    bool isPressable() const { return m_pressable; }
+    const QKeySequence& shortcut() const { return m_shortcut; }
+    // Presses it as a click would.
+    void click() { Q_EMIT clicked(); }
+
+    // The smallest box it takes, whatever its text: the area a click counts in.
+    void setMinimumBox(QSize box);
 
     // The lines of the caption as they are shown in the box, in order.
     QStringList visibleLines() const;
@@ -41,6 +52,9 @@ private:
     void updateAccessibleName();
 
     Layout::Box m_box;
-    QString m_accessibleRole;
+    QSize m_minimumBox;
+    QKeySequence m_shortcut;
+    bool m_heading = false;
+    bool m_pressable = false;
     bool m_pressed = false;
 };

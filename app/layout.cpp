@@ -23,19 +23,19 @@ QString greeting()
 }
 
 const std::array<LabelLayout, 12> labelTable = {{
-    {Control::Label10, "", {250, 480}, {}, 13, blue, centred, Box::Fitted, "Time"},
-    {Control::Label9, "", {250, 450}, {}, 13, blue, centred, Box::Fitted, "Date"},
-    {Control::Label6, greeting(), {99, 510}, {311, 21}, 13, grey, left, Box::Fixed, nullptr},
+    {Control::Label10, "", {250, 480}, {}, 13, blue, centred, Box::Fitted},
+    {Control::Label9, "", {250, 450}, {}, 13, blue, centred, Box::Fitted},
+    {Control::Label6, greeting(), {99, 510}, {311, 21}, 13, grey, left, Box::Fixed},
     {Control::Label5, "Santa Claus Will be here in:", {500, 9}, {171, 151}, 30, green, centred,
-     Box::Fixed, nullptr},
-    {Control::Label4, "Days", {640, 390}, {}, 13, red, right, Box::Fitted, nullptr},
-    {Control::Label3, "Hours", {630, 330}, {}, 13, red, right, Box::Fitted, nullptr},
-    {Control::Label2, "Minutes", {620, 270}, {}, 13, red, right, Box::Fitted, nullptr},
-    {Control::Label1, "Seconds", {610, 210}, {}, 13, red, right, Box::Fitted, nullptr},
-    {Control::DayLabel, "", {510, 360}, {151, 41}, 20, yellow, right, Box::Fixed, "Days left"},
-    {Control::HouLabel, "", {510, 300}, {151, 41}, 20, yellow, right, Box::Fixed, "Hours left"},
-    {Control::MinLabel, "", {510, 240}, {151, 41}, 20, yellow, right, Box::Fixed, "Minutes left"},
-    {Control::SecLabel, "", {510, 180}, {151, 41}, 20, yellow, right, Box::Fixed, "Seconds left"},
+     Box::Fixed},
+    {Control::Label4, "Days", {640, 390}, {}, 13, red, right, Box::Fitted},
+    {Control::Label3, "Hours", {630, 330}, {}, 13, red, right, Box::Fitted},
+    {Control::Label2, "Minutes", {620, 270}, {}, 13, red, right, Box::Fitted},
+    {Control::Label1, "Seconds", {610, 210}, {}, 13, red, right, Box::Fitted},
+    {Control::DayLabel, "", {510, 360}, {151, 41}, 20, yellow, right, Box::Fixed},
+    {Control::HouLabel, "", {510, 300}, {151, 41}, 20, yellow, right, Box::Fixed},
+    {Control::MinLabel, "", {510, 240}, {151, 41}, 20, yellow, right, Box::Fixed},
+    {Control::SecLabel, "", {510, 180}, {151, 41}, 20, yellow, right, Box::Fixed},
 }};
 
 const std::array<PictureBoxLayout, 27> pictureTable = {{
@@ -125,6 +125,18 @@ std::span<const PictureBoxLayout> pictureBoxes()
 std::span<const Control> tabOrder()
 {
     return tabOrderTable;
+}
+
+QString daysToolTip()
+{
+    return QStringLiteral("Preview the next day of December (%1)").arg(QLatin1String(daysShortcut));
+}
+
+QString daysDescription()
+{
+    return QStringLiteral("Each press shows the next day of December 1992, so that its picture can "
+                          "be seen; the 26th comes back to today. Keyboard: %1.")
+        .arg(QLatin1String(daysShortcut));
 }
 
 QString image1ToolTip()

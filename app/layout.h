@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <span>
+#include <utility>
 
 // The window's fixed layout, in pixels of its client area. Nothing here moves at run time; only
 // captions and visibility change.
@@ -31,7 +32,6 @@ struct LabelLayout
     QColor colour;
     Qt::Alignment alignment;
     Box box;
-    const char* accessibleRole; // for labels whose text alone would not say what it is
 };
 
 struct PictureBoxLayout
@@ -65,6 +65,28 @@ inline constexpr int command1FontPixelSize = 13;
 
 inline constexpr QRect image1Geometry{642, 528, 31, 31};
 QString image1ToolTip();
+
+// The heading over the countdown.
+inline constexpr Control heading = Control::Label5;
+// The stand-in font is a hair wider than the face the heading was laid out for: "Santa Claus"
+// takes 171.6 px of the 171-px box and would wrap as "Santa / Claus Will / be here in:". A tenth
+// of a pixel less between letters keeps the designed lines "Santa Claus / Will be here / in:".
+inline constexpr qreal headingLetterSpacing = -0.1;
+
+// Each unit caption and the total it names.
+inline constexpr std::pair<Control, Control> unitCaptions[] = {
+    {Control::Label1, Control::SecLabel},
+    {Control::Label2, Control::MinLabel},
+    {Control::Label3, Control::HouLabel},
+    {Control::Label4, Control::DayLabel},
+};
+
+// "Days" takes a click anywhere in its own box, however narrow the font draws the word.
+inline constexpr QSize daysClickBox{36, 16};
+// The keys that press "Days", for those who do not use a mouse.
+inline constexpr const char* daysShortcut = "Alt+D";
+QString daysToolTip();
+QString daysDescription();
 
 // Image1 sits between Label5 and Label4 in the stacking order of the labels.
 inline constexpr Control image1StacksBelow = Control::Label5;

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     if (const auto answered = CommandLine::handle(argc, argv))
         return *answered;
     const auto app = openWindowSystem(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Santa Count Down"));
+    nameApplication();
 
     SingleInstance instance(QStringLiteral(SCD_APP_ID));
     if (!instance.isFirst()) {

@@ -4,6 +4,8 @@
 #include "layout.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 PictureBox::PictureBox(const QImage& picture, bool bordered, QWidget* parent)
     : QWidget(parent)
@@ -36,4 +38,23 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     painter.drawImage(pictureRect().topLeft(), m_picture);
+    // A keyboard user sees where the focus is: the platform's focus frame, over the picture.
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

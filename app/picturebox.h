@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // A box that is exactly as large as its picture, plus a 1-px plain border where it has one. The
-// picture is drawn at its own size, never scaled, 1 px in from the edge of a bordered box.
+// picture is drawn at its own size, never scaled, 1 px in from the edge of a bordered box. With the
+// keyboard focus it shows the platform's focus frame.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage m_picture;

@@ -52,6 +52,12 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 } // namespace
 
+void nameApplication()
+{
+    QGuiApplication::setApplicationName(QStringLiteral("Santa Count Down"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SCD_APP_ID));
+}
+
 std::unique_ptr<QApplication> openWindowSystem(int& argc, char* argv[])
 {
     QList<HeldMessage> held;

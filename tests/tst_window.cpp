@@ -7,8 +7,15 @@
 #include "picturebox.h"
 #include "fakesystemdate.h"
 #include "scriptedclock.h"
+#include "windowsystem.h"
 
+#include <QAccessible>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QApplication>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QFontInfo>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -82,14 +89,18 @@ private Q_SLOTS:
     void focusAndTabOrder();
     void enterAndSpaceClickExit();
     void clicksElsewhereChangeNothing();
-    void accessibleNames();
+    void accessibleTree();
+    void exitHasFocusWhenFirstActivated();
+    void daysTakesClicksInItsWholeBox_data();
+    void daysTakesClicksInItsWholeBox();
+    void applicationIdIsTheDesktopEntry();
     void dayPictureAfterEachTick_data();
     void dayPictureAfterEachTick();
 
 private:
     ScriptedClock* m_clock = nullptr;
-    FakeSystemDate m_systemDate;
-    DateRequests m_requests{m_systemDate};
+    std::unique_ptr<FakeSystemDate> m_systemDate;
+    std::unique_ptr<DateRequests> m_requests;
 };
 
 void TestWindow::initTestCase()
@@ -101,12 +112,16 @@ void TestWindow::init()
 {
     m_clock = new ScriptedClock;
     m_clock->hold(makeDateValue(2024, 12, 1, 12, 0, 0));
+    m_systemDate = std::make_unique<FakeSystemDate>();
+    m_requests = std::make_unique<DateRequests>(*m_systemDate);
 }
 
 void TestWindow::cleanup()
 {
     delete m_clock;
     m_clock = nullptr;
+    m_requests.reset();
+    m_systemDate.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
@@ -138,7 +153,8 @@ void TestWindow::controlLayout_data()
     row(Control::HouLabel) << QRect(510, 300, 151, 41) << 20 << yellow << right << "fixed" << true << "";
     row(Control::Label3) << QRect(630, 330, 0, 0) << 13 << red << right << "fitted" << true << "Hours";
     row(Control::DayLabel) << QRect(510, 360, 151, 41) << 20 << yellow << right << "fixed" << true << "";
-    row(Control::Label4) << QRect(640, 390, 0, 0) << 13 << red << right << "fitted" << true << "Days";
+    // "Days" takes clicks in its whole box, wider than the word in the stand-in font.
+    row(Control::Label4) << QRect(640, 390, 36, 16) << 13 << red << right << "fitted" << true << "Days";
     row(Control::Label9) << QRect(250, 450, 0, 0) << 13 << blue << centred << "fitted" << true << "";
     row(Control::Label10) << QRect(250, 480, 0, 0) << 13 << blue << centred << "fitted" << true << "";
     row(Control::Label6) << QRect(99, 510, 311, 21) << 13 << grey << left << "fixed" << true << greeting;
@@ -179,7 +195,7 @@ void TestWindow::controlLayout()
     QFETCH(bool, visible);
     QFETCH(QString, caption);
 
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget* widget = form.control(control);
@@ -208,7 +224,8 @@ void TestWindow::controlLayout()
             QCOMPARE(widget->size(), geometry.size());
         } else {
             const QFontMetrics metrics(label->font());
-            QCOMPARE(widget->size(), QSize(metrics.horizontalAdvance(caption), metrics.height()));
+            QCOMPARE(widget->size(), QSize(metrics.horizontalAdvance(caption), metrics.height())
+                                         .expandedTo(geometry.size()));
         }
     } else if (kind == QLatin1String("button")) {
         auto* button = qobject_cast<QPushButton*>(widget);
@@ -235,7 +252,7 @@ void TestWindow::controlLayout()
 
 void TestWindow::windowFrame()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
@@ -257,7 +274,7 @@ void TestWindow::windowFrame()
 
 void TestWindow::fontStandIn()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     for (Control control : {Control::Label5, Control::SecLabel, Control::Label1, Control::Command1}) {
         const QFontInfo used(form.control(control)->font());
         QCOMPARE(used.family(), QStringLiteral("Liberation Sans"));
@@ -269,7 +286,7 @@ void TestWindow::fontStandIn()
 // EXIT button, on black, and nothing else.
 void TestWindow::beforeFirstTick()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage shot = grabWindow(form);
@@ -304,7 +321,7 @@ void TestWindow::beforeFirstTick()
 // show in the shared strip, which the total's black background would otherwise cover.
 void TestWindow::stackingUnitCaptionsOverTotals()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -328,7 +345,7 @@ void TestWindow::stackingUnitCaptionsOverTotals()
 // On the farewell screen Santa16 covers the top strip of the logo.
 void TestWindow::stackingSanta16OverLogo()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.setVisible(Control::LogoKestrel, true);
@@ -347,7 +364,7 @@ void TestWindow::stackingSanta16OverLogo()
 // A shown box is its picture, pixel for pixel, at its place; a framed box has its 1-px line.
 void TestWindow::pictureBoxesShowTheirPictures()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (PictureBox* box : form.findChildren<PictureBox*>()) {
@@ -369,7 +386,7 @@ void TestWindow::pictureBoxesShowTheirPictures()
 
 void TestWindow::fittedLabelsRefit()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     auto* label9 = qobject_cast<Label*>(form.control(Control::Label9));
     const QFontMetrics metrics(label9->font());
 
@@ -389,10 +406,14 @@ void TestWindow::fittedLabelsRefit()
 // bottom edge.
 void TestWindow::fixedLabelsWrapAndClip()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
+
+    // The heading wraps where it was designed to.
+    QCOMPARE(qobject_cast<Label*>(form.control(Control::Label5))->visibleLines(),
+             (QStringList{"Santa Claus", "Will be here", "in:"}));
 
     form.setCaption(Control::SecLabel, QStringLiteral("Merry Christmas and a happy new year"));
     const QStringList lines = secLabel->visibleLines();
@@ -415,7 +436,7 @@ void TestWindow::fixedLabelsWrapAndClip()
 
 void TestWindow::greetingFitsOneLine()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     auto* label6 = qobject_cast<Label*>(form.control(Control::Label6));
     QCOMPARE(label6->visibleLines(), QStringList{greeting});
     QVERIFY(QFontMetrics(label6->font()).horizontalAdvance(greeting) <= 311);
@@ -423,7 +444,7 @@ void TestWindow::greetingFitsOneLine()
 
 void TestWindow::focusAndTabOrder()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
@@ -453,7 +474,7 @@ void TestWindow::focusAndTabOrder()
 
 void TestWindow::enterAndSpaceClickExit()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto* command1 = qobject_cast<QPushButton*>(form.control(Control::Command1));
@@ -469,7 +490,7 @@ void TestWindow::enterAndSpaceClickExit()
 // Labels other than "Days", the picture boxes and the emblem run nothing when clicked.
 void TestWindow::clicksElsewhereChangeNothing()
 {
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -487,20 +508,140 @@ void TestWindow::clicksElsewhereChangeNothing()
     QCOMPARE(m_clock->nowReadings(), readings);
 }
 
-void TestWindow::accessibleNames()
+// What a screen reader finds: the window, a heading, each unit caption labelling its total, the
+// pictures as images (hidden ones not focusable), "Days" with a press action and its keys, and no
+// news of a caption that a tick wrote again unchanged.
+void TestWindow::accessibleTree()
 {
-    Form1 form(*m_clock, m_requests);
+    // As when a screen reader listens; events come to the handler instead of the platform.
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    static QList<QObject*> renamed;
+    renamed.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::NameChanged)
+            renamed << event->object();
+    });
+    const auto uninstall = qScopeGuard([platform] {
+        QAccessible::installUpdateHandler(nullptr);
+        platform->setActive(false);
+    });
+
+    Form1 form(*m_clock, *m_requests);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
-    for (Control control : allControls()) {
-        if (control == Control::Timer1)
-            continue;
-        QVERIFY2(!form.control(control)->accessibleName().isEmpty(), controlName(control).data());
+    const auto face = [&form](Control control) {
+        return QAccessible::queryAccessibleInterface(form.control(control));
+    };
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name),
+             QStringLiteral("Santa Count Down"));
+    QCOMPARE(face(Control::Label5)->role(), QAccessible::Heading);
+    QCOMPARE(face(Control::Label9)->role(), QAccessible::StaticText);
+    QCOMPARE(face(Control::SecLabel)->text(QAccessible::Name), QStringLiteral("2030400.00"));
+    for (Control picture : {Control::Santa1, Control::Santa2, Control::LogoKestrel, Control::Image1}) {
+        QCOMPARE(face(picture)->role(), QAccessible::Graphic);
+        QVERIFY(face(picture)->text(QAccessible::Description).size() > 20);
     }
-    for (PictureBox* box : form.findChildren<PictureBox*>())
-        QVERIFY2(box->accessibleDescription().size() > 20, qPrintable(box->objectName()));
-    QCOMPARE(form.control(Control::SecLabel)->accessibleName(),
-             QStringLiteral("Seconds left: 2030400.00"));
-    QCOMPARE(form.control(Control::Label4)->accessibleName(), QStringLiteral("Days"));
+    QVERIFY(face(Control::Santa1)->state().focusable);
+    QVERIFY(!face(Control::Santa2)->state().focusable); // hidden today
+
+    const QList<std::pair<Control, Control>> captions = {{Control::Label1, Control::SecLabel},
+                                                         {Control::Label2, Control::MinLabel},
+                                                         {Control::Label3, Control::HouLabel},
+                                                         {Control::Label4, Control::DayLabel}};
+    for (const auto& [caption, total] : captions) {
+        const auto labelledBy = face(total)->relations(QAccessible::Label);
+        QCOMPARE(labelledBy.size(), 1);
+        QCOMPARE(labelledBy.front().first->object(), form.control(caption));
+        const auto labels = face(caption)->relations(QAccessible::Labelled);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->object(), form.control(total));
+    }
+
+    // "Days" is pressed by its action and by its keys, as by a click.
+    auto* days = face(Control::Label4)->actionInterface();
+    QVERIFY(days);
+    QVERIFY(days->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QCOMPARE(days->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+             QStringList{"Alt+D"});
+    QVERIFY(face(Control::Label4)->text(QAccessible::Description).contains(QLatin1String("Alt+D")));
+    days->doAction(QAccessibleActionInterface::pressAction());
+    QTest::keyClick(&form, Qt::Key_D, Qt::AltModifier);
+    QCOMPARE(m_systemDate->datesSet(), (QStringList{"12-01-1992", "12-02-1992"}));
+    QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
+
+    // The same moment again: six captions written, none changed, nothing to tell.
+    renamed.clear();
+    tick(form);
+    QCOMPARE(renamed.size(), 0);
+    m_clock->hold(makeDateValue(2024, 12, 1, 12, 0, 1));
+    tick(form);
+    QCOMPARE(renamed.size(), 3); // the seconds, minutes and the time line changed
+}
+
+// Activated only after a tick has shown a picture earlier in the tab order, the window still
+// gives EXIT the focus, and Return runs it.
+void TestWindow::exitHasFocusWhenFirstActivated()
+{
+    Form1 form(*m_clock, *m_requests);
+    form.setFarewellSleep([this](std::chrono::nanoseconds d) {
+        m_clock->setElapsed(m_clock->currentElapsed() + d);
+    });
+    tick(form);
+    QVERIFY(!form.control(Control::Santa1)->isHidden());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(form.hasEnded());
+
+    // Tab leads on to the picture, which shows the focus frame.
+    Form1 second(*m_clock, *m_requests);
+    tick(second);
+    second.show();
+    QVERIFY(QTest::qWaitForWindowActive(&second));
+    auto* santa1 = qobject_cast<PictureBox*>(second.control(Control::Santa1));
+    const QImage unfocused = santa1->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), santa1);
+    QVERIFY(santa1->grab().toImage() != unfocused);
+}
+
+// A click anywhere in the box of "Days" counts, also where the word does not reach.
+void TestWindow::daysTakesClicksInItsWholeBox_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("top left") << QPoint(0, 0);
+    QTest::newRow("top right, beyond the word") << QPoint(35, 0);
+    QTest::newRow("bottom right") << QPoint(35, 15);
+    QTest::newRow("bottom left") << QPoint(0, 15);
+}
+
+void TestWindow::daysTakesClicksInItsWholeBox()
+{
+    QFETCH(QPoint, at);
+    Form1 form(*m_clock, *m_requests);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint inWindow = QPoint(640, 390) + at;
+    QCOMPARE(form.childAt(inWindow), form.control(Control::Label4));
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, at);
+    QCOMPARE(m_systemDate->datesSet(), QStringList{"12-01-1992"});
+}
+
+// The application id, which a Wayland desktop uses to find the icon, is the desktop entry's name.
+void TestWindow::applicationIdIsTheDesktopEntry()
+{
+    nameApplication();
+    const QFileInfo entry(QStringLiteral(SCD_DESKTOP_ENTRY));
+    QVERIFY2(entry.exists(), qPrintable(entry.filePath()));
+    QCOMPARE(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"), entry.fileName());
+    QFile file(entry.filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\nName=Santa Count Down\n"));
 }
 
 // Ticks on one date after another: after each, exactly one day picture shows, the right one.
@@ -529,7 +670,7 @@ void TestWindow::dayPictureAfterEachTick()
     QFETCH(QList<DateValue>, moments);
     QFETCH(QList<Control>, pictures);
 
-    Form1 form(*m_clock, m_requests);
+    Form1 form(*m_clock, *m_requests);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (qsizetype i = 0; i < moments.size(); ++i) {
