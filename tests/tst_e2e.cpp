@@ -299,9 +299,21 @@ void TestEndToEnd::previewThenExit()
     };
     QTRY_VERIFY_WITH_TIMEOUT(farewellShown(shot = session.screenshot()), 2500);
     saveArtifact(shot, QStringLiteral("farewell"));
-    // Santa16 covers the top of the logo; below it the logo shows.
+    // Santa16 covers the top-left 187 x 68 px of the logo, which hold only its black ground; the
+    // whole mark shows beside and below it, star included.
     const QImage logo = expectedPicture(QStringLiteral("LogoKestrel"));
-    QVERIFY(samePixels(shot.copy(QRect(232, 268, 215, 91)), logo.copy(QRect(0, 69, 215, 91))));
+    const QRect covered(0, 0, 187, 68);
+    QCOMPARE(countPixels(logo, covered, qRgb(0, 0, 0)), covered.width() * covered.height());
+    const QPoint logoAt = pictureOrigins.value(QStringLiteral("LogoKestrel"));
+    for (const QRect& seen : {QRect(0, 68, 215, 93), QRect(187, 0, 28, 68)})
+        QVERIFY(samePixels(shot.copy(seen.translated(logoAt)), logo.copy(seen)));
+    int gold = 0;
+    for (int y = 68; y < 161; ++y)
+        for (int x = 0; x < 215; ++x) {
+            const QRgb pixel = shot.pixel(logoAt + QPoint(x, y));
+            gold += qRed(pixel) > 200 && qGreen(pixel) > 150 && qBlue(pixel) < 100;
+        }
+    QVERIFY2(gold > 40, qPrintable(QString::number(gold))); // the star
     for (const QRect& empty : {QRect(500, 0, 182, 570), QRect(0, 370, 682, 200)})
         QCOMPARE(countPixels(shot, empty, qRgb(0, 0, 0)), empty.width() * empty.height());
 

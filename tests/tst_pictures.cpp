@@ -6,6 +6,9 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 enum class Ground { Black, SkyBlue, PaleBlue, Yellow, Orange };
@@ -44,6 +47,47 @@ QHash<QRgb, int> histogram(const QImage& image)
     return counts;
 }
 
+// A picture as seen at a glance: laid over a 24 x 24 grid (stretched to fit), each cell's share of
+// ink (any colour but the picture's ground) and its brightness, the latter measured in standard
+// deviations from the picture's mean brightness.
+struct Glance
+{
+    static constexpr int cells = 24;
+    QList<double> ink = QList<double>(cells * cells);
+    QList<double> brightness = QList<double>(cells * cells);
+};
+
+Glance glanceAt(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const QHash<QRgb, int> counts = histogram(rgb);
+    const QRgb ground = std::max_element(counts.begin(), counts.end()).key();
+    Glance glance;
+    QList<int> pixels(Glance::cells * Glance::cells);
+    for (int y = 0; y < rgb.height(); ++y) {
+        for (int x = 0; x < rgb.width(); ++x) {
+            const int cell = y * Glance::cells / rgb.height() * Glance::cells
+                + x * Glance::cells / rgb.width();
+            const QRgb pixel = rgb.pixel(x, y);
+            ++pixels[cell];
+            glance.ink[cell] += pixel != ground;
+            glance.brightness[cell] += qGray(pixel);
+        }
+    }
+    double mean = 0;
+    for (int cell = 0; cell < pixels.size(); ++cell) {
+        glance.ink[cell] /= pixels[cell];
+        glance.brightness[cell] /= pixels[cell];
+        mean += glance.brightness[cell] / pixels.size();
+    }
+    double variance = 0;
+    for (double b : std::as_const(glance.brightness))
+        variance += (b - mean) * (b - mean) / pixels.size();
+    for (double& b : glance.brightness)
+        b = (b - mean) / std::max(std::sqrt(variance), 1.0);
+    return glance;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Ground)
@@ -56,6 +100,8 @@ private Q_SLOTS:
     void eachPicture_data();
     void eachPicture();
     void noTwoDayPicturesAlike();
+    void pairsToldApartAtAGlance_data();
+    void pairsToldApartAtAGlance();
     void windowIcon();
 };
 
@@ -150,6 +196,37 @@ void TestPictures::noTwoDayPicturesAlike()
         for (int x = 0; x < santa7.width(); ++x)
             differing += santa7.pixel(x, y) != santa8.pixel(x, y);
     QVERIFY(differing > santa7.width() * santa7.height() / 2);
+}
+
+// Pictures that once shared one face or one composition. Their light and dark must not fall in
+// the same places, and their subjects must differ on most of the cells that hold either of them.
+void TestPictures::pairsToldApartAtAGlance_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("two laughing heads") << "Santa1" << "Santa3";
+    QTest::newRow("Santa with a sack, twice") << "Santa13" << "Santa14";
+    QTest::newRow("two engraved Santas") << "Santa7" << "Santa16";
+}
+
+void TestPictures::pairsToldApartAtAGlance()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    const Glance a = glanceAt(picture(first));
+    const Glance b = glanceAt(picture(second));
+    double correlation = 0;
+    int subject = 0, differing = 0;
+    for (int cell = 0; cell < a.ink.size(); ++cell) {
+        correlation += a.brightness[cell] * b.brightness[cell] / a.ink.size();
+        if (a.ink[cell] > 0.05 || b.ink[cell] > 0.05) {
+            ++subject;
+            differing += std::abs(a.ink[cell] - b.ink[cell]) > 0.2;
+        }
+    }
+    QVERIFY2(correlation < 0.6, qPrintable(QString::number(correlation)));
+    QVERIFY2(differing * 2 > subject, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(subject)));
 }
 
 void TestPictures::windowIcon()
