@@ -104,7 +104,7 @@ void Form1::createLabels()
     const auto table = Layout::labels();
     for (auto row = table.rbegin(); row != table.rend(); ++row) {
         if (row->control == Layout::image1StacksBelow) {
-            auto* image1 = new Image(Pictures::load(Control::Image1), this);
+            auto* image1 = new Image(Control::Image1, this);
             image1->setObjectName(controlName(Control::Image1));
             image1->move(Layout::image1Geometry.topLeft());
             image1->setToolTip(Layout::image1ToolTip());
@@ -137,7 +137,7 @@ void Form1::createPictureBoxesAndButton()
     for (auto row = table.rbegin(); row != table.rend(); ++row) {
         if (row->control == Layout::lastPictureAboveButton)
             createCommand1();
-        auto* box = new PictureBox(Pictures::load(row->control), row->bordered, this);
+        auto* box = new PictureBox(row->control, row->bordered, this);
         box->setObjectName(controlName(row->control));
         box->move(row->topLeft);
         box->setAccessibleName(QString::fromLatin1(row->accessibleName));

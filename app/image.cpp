@@ -3,16 +3,17 @@
 
 #include <QPainter>
 
-Image::Image(const QImage& picture, QWidget* parent)
+Image::Image(Control owner, QWidget* parent)
     : QWidget(parent)
-    , m_picture(picture)
+    , m_picture(owner, Pictures::load(owner))
 {
-    setFixedSize(m_picture.size());
+    setFixedSize(picture().size());
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Image::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(0, 0, m_picture);
+    QPainter painter(this);
+    m_picture.draw(painter, QPoint(0, 0), devicePixelRatioF());
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "pictures.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -11,13 +13,13 @@ class Image : public QWidget
     Q_OBJECT
 
 public:
-    Image(const QImage& picture, QWidget* parent);
+    Image(Control owner, QWidget* parent);
 
-    const QImage& picture() const { return m_picture; }
+    const QImage& picture() const { return m_picture.picture(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage m_picture;
+    Pictures::ScreenPicture m_picture;
 };

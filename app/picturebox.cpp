@@ -7,13 +7,13 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-PictureBox::PictureBox(const QImage& picture, bool bordered, QWidget* parent)
+PictureBox::PictureBox(Control owner, bool bordered, QWidget* parent)
     : QWidget(parent)
-    , m_picture(picture)
+    , m_picture(owner, Pictures::load(owner))
     , m_bordered(bordered)
 {
     const int border = m_bordered ? Layout::borderWidth : 0;
-    setFixedSize(m_picture.size() + QSize(2 * border, 2 * border));
+    setFixedSize(picture().size() + QSize(2 * border, 2 * border));
     setFocusPolicy(Qt::StrongFocus);
     // The picture covers every pixel inside the border, so nothing beneath needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,7 +22,7 @@ PictureBox::PictureBox(const QImage& picture, bool bordered, QWidget* parent)
 QRect PictureBox::pictureRect() const
 {
     const int border = m_bordered ? Layout::borderWidth : 0;
-    return QRect(QPoint(border, border), m_picture.size());
+    return QRect(QPoint(border, border), picture().size());
 }
 
 QColor PictureBox::borderColour()
@@ -37,7 +37,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.setPen(borderColour());
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    painter.drawImage(pictureRect().topLeft(), m_picture);
+    m_picture.draw(painter, pictureRect().topLeft(), devicePixelRatioF());
     // A keyboard user sees where the focus is: the platform's focus frame, over the picture.
     if (hasFocus()) {
         QStyleOptionFocusRect frame;

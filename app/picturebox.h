@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "pictures.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -12,9 +14,9 @@ class PictureBox : public QWidget
     Q_OBJECT
 
 public:
-    PictureBox(const QImage& picture, bool bordered, QWidget* parent);
+    PictureBox(Control owner, bool bordered, QWidget* parent);
 
-    const QImage& picture() const { return m_picture; }
+    const QImage& picture() const { return m_picture.picture(); }
     bool bordered() const { return m_bordered; }
     QRect pictureRect() const;
 
@@ -26,6 +28,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QImage m_picture;
+    Pictures::ScreenPicture m_picture;
     bool m_bordered;
 };

@@ -168,6 +168,15 @@ void TestPictures::eachPicture()
     QVERIFY2(counts.size() <= maxColours,
              qPrintable(QStringLiteral("%1 colours").arg(counts.size())));
     QVERIFY(counts.size() >= 2);
+    // The renditions for scaled screens: the same drawing at two and three times the size, in the
+    // same colours.
+    for (int scale : {2, 3}) {
+        const QImage sharp(QStringLiteral(":/pictures@%1x/%2.png").arg(scale).arg(name));
+        QCOMPARE(sharp.size(), size * scale);
+        for (QRgb colour : histogram(sharp).keys())
+            QVERIFY2(counts.contains(colour), qPrintable(QStringLiteral("%1x: #%2").arg(scale).arg(colour & 0xffffff, 6, 16, QLatin1Char('0'))));
+    }
+
     const auto dominant = std::max_element(counts.begin(), counts.end());
     QVERIFY2(looksLike(dominant.key(), ground),
              qPrintable(QStringLiteral("dominant #%1").arg(dominant.key() & 0xffffff, 6, 16,
