@@ -109,7 +109,7 @@ class Display
 public:
     Display()
     {
-        // Xvfb now and then fails to report its display number; another try is enough.
+        // Two servers starting at once may both try one display number; another try is enough.
         for (int attempt = 0; attempt < 3 && !m_connection; ++attempt)
             start();
         if (!m_connection)
@@ -123,8 +123,7 @@ public:
     ~Display()
     {
         xcb_disconnect(m_connection);
-        kill(m_xvfb, SIGTERM);
-        waitpid(m_xvfb, nullptr, 0);
+        stop();
     }
 
     // Waits for a top-level window of the given size to be mapped; returns it and when.
@@ -196,12 +195,19 @@ private:
             _exit(127);
         }
         close(fds[1]);
+        // Xvfb may write the number and its newline separately, and it dies if the pipe is
+        // closed in between: read the whole line, and keep the pipe open while Xvfb runs.
+        m_displayFd = fds[0];
         char number[16] = {};
-        const ssize_t got = read(fds[0], number, sizeof number - 1);
-        close(fds[0]);
+        ssize_t got = 0;
+        while (got < ssize_t(sizeof number - 1) && !std::memchr(number, '\n', std::size_t(got))) {
+            const ssize_t more = read(m_displayFd, number + got, sizeof number - 1 - std::size_t(got));
+            if (more <= 0)
+                break;
+            got += more;
+        }
         if (got <= 0 || number[0] < '0' || number[0] > '9') {
-            kill(m_xvfb, SIGTERM);
-            waitpid(m_xvfb, nullptr, 0);
+            stop();
             return;
         }
         m_name = ":" + std::string(number, std::strcspn(number, "\n"));
@@ -210,12 +216,20 @@ private:
         if (xcb_connection_has_error(m_connection)) {
             xcb_disconnect(m_connection);
             m_connection = nullptr;
-            kill(m_xvfb, SIGTERM);
-            waitpid(m_xvfb, nullptr, 0);
+            stop();
         }
     }
 
+    void stop()
+    {
+        kill(m_xvfb, SIGTERM);
+        waitpid(m_xvfb, nullptr, 0);
+        close(m_displayFd);
+        m_displayFd = -1;
+    }
+
     pid_t m_xvfb = -1;
+    int m_displayFd = -1;
     std::string m_name;
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = 0;

@@ -6,6 +6,7 @@
 //   tickbench skips S     runs the real timer for S seconds and counts seconds that the time line
 //                         skipped or showed twice, and where in its second each tick came
 // Prints one line of JSON.
+#include "daterequests.h"
 #include "form1.h"
 #include "label.h"
 #include "localclock.h"
@@ -138,7 +139,8 @@ int main(int argc, char* argv[])
     PreviewClock preview(mode == QLatin1String("skips") ? static_cast<Clock&>(clock)
                                                          : static_cast<Clock&>(g_secondBySecond));
     InWindowSystemDate systemDate(preview, clock);
-    Form1 form(preview, systemDate);
+    DateRequests requests(systemDate);
+    Form1 form(preview, requests);
     form.show();
     QElapsedTimer waiting;
     waiting.start();
