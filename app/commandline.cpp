@@ -40,6 +40,10 @@ void print(std::FILE* stream, const QString& text)
 
 std::optional<int> CommandLine::handle(int argc, char* argv[])
 {
+    // Started as a desktop starts it, with nothing to read: start at once.
+    if (argc < 2)
+        return std::nullopt;
+
     // Parsing needs an application object, but not a display. It is given the program's name, not
     // the path it was started by, for the usage line.
     char programName[] = "santa-count-down";
