@@ -297,7 +297,7 @@ void TestEndToEnd::previewThenExit()
         return countPixels(screen, QRect(500, 0, 182, 570), qRgb(0, 0, 0)) == 182 * 570
             && showsPicture(screen, QStringLiteral("Santa16"));
     };
-    QTRY_VERIFY_WITH_TIMEOUT(farewellShown(shot = session.screenshot()), 2500);
+    QTRY_VERIFY_WITH_TIMEOUT(farewellShown(shot = session.screenshot()), 4000);
     saveArtifact(shot, QStringLiteral("farewell"));
     // Santa16 covers the top-left 187 x 68 px of the logo, which hold only its black ground; the
     // whole mark shows beside and below it, star included.

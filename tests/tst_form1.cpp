@@ -2,6 +2,7 @@
 #include "daterequests.h"
 #include "eventlog.h"
 #include "fakesystemdate.h"
+#include "fakewindow.h"
 #include "fallbacksystemdate.h"
 #include "form1.h"
 #include "image.h"
@@ -102,11 +103,8 @@ void TestForm1::controlsByNameAndKind()
     QFETCH(Control, control);
     QFETCH(QByteArray, kind);
 
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
 
     const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
     QCOMPARE(named.size(), 1);
@@ -119,11 +117,8 @@ void TestForm1::controlsByNameAndKind()
 
 void TestForm1::controlCounts()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
 
     QCOMPARE(form.findChildren<Label*>().size(), 12);
     QCOMPARE(form.findChildren<PictureBox*>().size(), 27);
@@ -155,11 +150,8 @@ void TestForm1::startupDateCapturedOnce()
 
 void TestForm1::designTimeStateBeforeFirstTick()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -175,11 +167,8 @@ void TestForm1::designTimeStateBeforeFirstTick()
 
 void TestForm1::tickWritesSixLabelsInOrder()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
 
     QStringList writes;
     for (Label* label : form.findChildren<Label*>()) {
@@ -218,17 +207,15 @@ void TestForm1::firstTickAboutOneSecondAfterCreation()
 
     QVERIFY(firstTick.wait(5000));
     const qint64 waited = sinceCreation.elapsed();
-    QVERIFY2(waited >= 950 && waited < 1600, qPrintable(QString::number(waited)));
+    // Never early; late only by what a busy machine adds, well short of a second interval.
+    QVERIFY2(waited >= 950 && waited < 1900, qPrintable(QString::number(waited)));
     QCOMPARE(secLabel->caption(), QStringLiteral("2030400.00"));
 }
 
 void TestForm1::closingTheWindowEndsTheProgram()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -246,11 +233,8 @@ void TestForm1::closingTheWindowEndsTheProgram()
 // the next tick comes 50 ms into a second, and then runs every 1000 ms from there.
 void TestForm1::ticksRealignAfterTheSecondStarts()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
 
     clock.setSecondsSinceMidnight(36000.700);
@@ -261,7 +245,8 @@ void TestForm1::ticksRealignAfterTheSecondStarts()
     waited.start();
     clock.setSecondsSinceMidnight(36001.050);
     QVERIFY(realigned.wait(2000));
-    QVERIFY2(waited.elapsed() >= 300 && waited.elapsed() < 600,
+    // 350 ms away, well short of the 1000 ms the timer alone would have taken.
+    QVERIFY2(waited.elapsed() >= 300 && waited.elapsed() < 900,
         qPrintable(QString::number(waited.elapsed())));
     QVERIFY(form.timer1()->isActive());
     QCOMPARE(form.timer1()->interval(), 1000);
@@ -269,11 +254,8 @@ void TestForm1::ticksRealignAfterTheSecondStarts()
 
 void TestForm1::daysClickSetsTheNextDecemberDay()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* label4 = form.control(Control::Label4);
@@ -292,11 +274,8 @@ void TestForm1::daysClickSetsTheNextDecemberDay()
 // Where "Days" overlaps the bottom of the days total, the click goes to "Days".
 void TestForm1::daysClickAboveDayLabel()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     const QRect shared
         = form.control(Control::Label4)->geometry() & form.control(Control::DayLabel)->geometry();
     QVERIFY(!shared.isEmpty());
@@ -358,11 +337,8 @@ void TestForm1::refusalToldOnceThenPreviewInWindow()
 
 void TestForm1::exitShowsFarewellAndEnds()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 16, 10, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2026, 12, 16, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     std::chrono::nanoseconds slept{0};
     form.setFarewellSleep([&](std::chrono::nanoseconds d) {
         slept += d;
@@ -391,13 +367,8 @@ void TestForm1::exitShowsFarewellAndEnds()
 // runs anything.
 void TestForm1::clicksAfterTheEndDoNothing()
 {
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
-    form.setFarewellSleep(
-        [&](std::chrono::nanoseconds d) { clock.setElapsed(clock.currentElapsed() + d); });
+    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.control(Control::Command1), Qt::LeftButton);
@@ -426,14 +397,8 @@ void TestForm1::exitWaitsForChangeUnderWay()
 {
     QFETCH(bool, restoreRefused);
 
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    EventLog log;
-    FakeSystemDate systemDate(&log);
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
-    form.setFarewellSleep(
-        [&](std::chrono::nanoseconds d) { clock.setElapsed(clock.currentElapsed() + d); });
+    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     systemDate.holdAnswers(true);
@@ -487,12 +452,8 @@ void TestForm1::closingDuringPreviewRestores()
 {
     QFETCH(bool, answerLate);
 
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2026, 12, 9, 10, 0, 0));
-    EventLog log;
-    FakeSystemDate systemDate(&log);
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
+    auto& [clock, log, systemDate, requests, form] = window;
     RestoreGuard guard(requests, {});
     guard.guardClosing(&form);
     form.show();

@@ -802,7 +802,7 @@ void TestSysDate::farewellWaitSleeps()
 
     QVERIFY(form.ended());
     QVERIFY(waited >= seconds{3});
-    QVERIFY2(waited < milliseconds{3500}, qPrintable(QString::number(waited.count())));
+    QVERIFY2(waited < milliseconds{3900}, qPrintable(QString::number(waited.count())));
     // A spinning wait would use three seconds of processor time; this one uses next to none.
     QVERIFY2(cpuSeconds < 0.15, qPrintable(QString::number(cpuSeconds)));
 }

@@ -63,9 +63,14 @@ ProgramSession::ProgramSession(const Options& options)
         {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
             QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-br"),
             QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    // Xvfb prints its display number once it accepts connections.
-    if (!m_xvfb.waitForReadyRead(30000))
-        return;
+    // Xvfb prints its display number once it accepts connections, perhaps in two writes.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_xvfb.canReadLine()) {
+        if (m_xvfb.state() == QProcess::NotRunning || waited.elapsed() > 30000)
+            return;
+        m_xvfb.waitForReadyRead(1000);
+    }
     m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb.readLine().trimmed());
 
     m_env = QProcessEnvironment::systemEnvironment();
