@@ -26,13 +26,13 @@ QString peopleTime(WallTime instant)
 
 Program::Program()
     : m_bootId(PreviewRecord::currentBootId())
+    , m_timedatedSetter(std::make_unique<TimedatedClockSetter>(
+          [] { return QDBusConnection::systemBus(); }, minutes{2},
+          // The bus library tidies up at exit; the restore at exit must run before that.
+          [this] { m_restoreGuard->restoreAtExit(); }))
     , m_kernelRecord(PreviewRecord::defaultFolder(), m_kernelSetter.way())
-    , m_timedatedRecord(PreviewRecord::defaultFolder(), QStringLiteral("timedated"))
+    , m_timedatedRecord(PreviewRecord::defaultFolder(), m_timedatedSetter->way())
 {
-    m_timedatedSetter = std::make_unique<TimedatedClockSetter>(
-        [] { return QDBusConnection::systemBus(); }, minutes{2},
-        // The bus library tidies up at exit; the restore at exit must run before that.
-        [this] { m_restoreGuard->restoreAtExit(); });
     m_kernelDate = std::make_unique<RealSystemDate>(m_kernelSetter, &LocalClock::wallClockNow,
         &LocalClock::bootTime, &m_kernelRecord, m_bootId);
     m_timedatedDate = std::make_unique<RealSystemDate>(*m_timedatedSetter,

@@ -44,10 +44,11 @@ private:
     LocalClock m_computerClock;
     PreviewClock m_previewClock{m_computerClock};
     QString m_bootId;
-    PreviewRecord m_kernelRecord;
-    PreviewRecord m_timedatedRecord;
+    // The setters come before the records, which are named after the setters' ways.
     KernelClockSetter m_kernelSetter;
     std::unique_ptr<TimedatedClockSetter> m_timedatedSetter;
+    PreviewRecord m_kernelRecord;
+    PreviewRecord m_timedatedRecord;
     std::unique_ptr<RealSystemDate> m_kernelDate;
     std::unique_ptr<RealSystemDate> m_timedatedDate;
     InWindowSystemDate m_inWindowDate{m_previewClock, m_computerClock};

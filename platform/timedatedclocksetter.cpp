@@ -131,8 +131,7 @@ QString TimedatedClockSetter::reasonFor(const QDBusError& error)
 {
     const QString name = error.name();
 
-    if (name == QLatin1String("org.freedesktop.DBus.Error.Disconnected")
-        || name == QLatin1String("org.freedesktop.DBus.Error.NoServer"))
+    if (name == QLatin1String("org.freedesktop.DBus.Error.NoServer"))
         return busUnavailable();
 
     if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
@@ -152,11 +151,6 @@ QString TimedatedClockSetter::reasonFor(const QDBusError& error)
     if (name == QLatin1String("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"))
         return QStringLiteral("Changing the date needs an administrator's permission, and no "
                               "password prompt could be shown.");
-
-    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply")
-        || name == QLatin1String("org.freedesktop.DBus.Error.Timeout")
-        || name == QLatin1String("org.freedesktop.DBus.Error.TimedOut"))
-        return QStringLiteral("The date and time service did not answer in time.");
 
     const QString detail = error.message().isEmpty() ? name : error.message();
     if (detail.isEmpty())

@@ -2,6 +2,7 @@
 #include "daterequests.h"
 
 #include <memory>
+#include <utility>
 
 DateRequests::DateRequests(SystemDate& systemDate)
     : m_systemDate(systemDate)
@@ -70,18 +71,23 @@ void DateRequests::answer(Request& request, const DateChange& outcome)
         finished(outcome);
 }
 
-DateChange DateRequests::restoreNow()
+DateChange DateRequests::restoreWithoutEventLoop()
 {
+    // Whatever is under way is answered first, and nothing new is started meanwhile.
     m_finishing = true;
     m_systemDate.finishPending();
     const DateChange outcome = m_systemDate.restoreNow();
-    for (auto request = m_queue.begin(); request != m_queue.end();) {
-        if (request->dateText) {
-            request = m_queue.erase(request);
-            continue;
-        }
-        ++request;
+    // Days waiting their turn are dropped; restores waiting theirs are this one.
+    for (Request& request : std::exchange(m_queue, {})) {
+        if (!request.dateText)
+            answer(request, outcome);
     }
+    return outcome;
+}
+
+DateChange DateRequests::restoreNow()
+{
+    const DateChange outcome = restoreWithoutEventLoop();
     m_finishing = false;
     next();
     return outcome;
@@ -89,22 +95,14 @@ DateChange DateRequests::restoreNow()
 
 DateChange DateRequests::finishForEnd()
 {
-    // Whatever is under way is answered first, and nothing new is started meanwhile.
     m_finishing = true;
     m_systemDate.finishPending();
     if (m_endOutcome)
         return *m_endOutcome;
-    if (!m_endAsked)
-        m_endAsked = true;
     // The end's restore was queued but never sent, or never asked: ask now, once.
-    const DateChange outcome = m_systemDate.restoreNow();
+    m_endAsked = true;
+    const DateChange outcome = restoreWithoutEventLoop();
     m_endOutcome = outcome;
-    while (!m_queue.empty()) {
-        Request request = std::move(m_queue.front());
-        m_queue.pop_front();
-        if (!request.dateText)
-            answer(request, outcome);
-    }
     const auto waiting = std::move(m_endWaiting);
     for (const Finished& finished : waiting)
         finished(outcome);

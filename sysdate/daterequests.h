@@ -52,6 +52,7 @@ private:
 
     void next();
     void answer(Request& request, const DateChange& outcome);
+    DateChange restoreWithoutEventLoop();
 
     SystemDate& m_systemDate;
     // Waiting their turn; the request under way is no longer among them.
