@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 #include "computecountdown.h"
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "datevalue.h"
 #include "daypicture.h"
 #include "exitsequence.h"
@@ -17,8 +17,6 @@
 #include "tickphase.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -48,10 +46,10 @@ void useFontSubstitutes()
 
 } // namespace
 
-Form1::Form1(Clock& clock, DateRequests& requests, QWidget* parent)
+Form1::Form1(Clock& clock, DateKeeper& keeper, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
-    , m_requests(requests)
+    , m_keeper(keeper)
     , m_sleep([](std::chrono::nanoseconds duration) { std::this_thread::sleep_for(duration); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -216,9 +214,9 @@ void Form1::Label4_Click()
 {
     if (m_exiting)
         return;
-    ::Label4_Click(m_state, m_requests, [this](const DateChange& restored) {
-        if (!restored)
-            tellRestoreFailure(restored.reason, false);
+    ::Label4_Click(m_state, m_keeper, [this](const DateChange& restored) {
+        if (const auto notice = DateTexts::afterRestore(restored))
+            tell(*notice, false);
     });
 }
 
@@ -231,8 +229,8 @@ void Form1::Command1_Click()
     m_exiting = true;
     m_timer1->stop();
     m_realignment.stop();
-    ExitSequence(m_requests, m_clock, *this,
-        {m_sleep, [this](const QString& reason) { tellRestoreFailure(reason, true); }});
+    ExitSequence(m_keeper, m_clock, *this,
+        {m_sleep, [this](const DateNotice& notice) { tell(notice, true); }});
 }
 
 void Form1::bringForward()
@@ -244,56 +242,17 @@ void Form1::bringForward()
     activateWindow();
 }
 
-void Form1::tell(const QString& text, const QString& details, bool waitForAnswer)
+void Form1::tell(const DateNotice& notice, bool waitForAnswer)
 {
-    std::fprintf(stderr, "santa-count-down: %s %s\n", qPrintable(text), qPrintable(details));
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    std::fprintf(stderr, "santa-count-down: %s\n", qPrintable(notice.oneLine()));
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), notice.text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("Notice"));
-    box->setInformativeText(details);
+    box->setInformativeText(notice.details);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (waitForAnswer)
         box->exec();
     else
         box->open();
-}
-
-void Form1::tellDateNotice(const FallbackSystemDate::Notice& notice)
-{
-    const auto date = parseDateText(notice.computerDate);
-    const QString computerDate = date
-        ? QLocale().toString(
-            QDate(int(date->year()), int(unsigned(date->month())), int(unsigned(date->day()))),
-            QLocale::LongFormat)
-        : notice.computerDate;
-    if (notice.unanswered) {
-        tell(QStringLiteral("The date and time service did not answer."),
-            notice.reasons
-                + QStringLiteral(" The computer's date reads %1 now. It will be put back to the "
-                                 "true date when the preview ends, or at the next start.")
-                      .arg(computerDate),
-            false);
-    } else if (notice.computerDate.isEmpty()) {
-        tell(QStringLiteral("The computer's date was not changed."),
-            notice.reasons
-                + QStringLiteral(" The December preview goes on in this window only; the "
-                                 "computer's clock is not touched."),
-            false);
-    } else {
-        tell(QStringLiteral("The computer's date could not be changed again."),
-            notice.reasons
-                + QStringLiteral(" The computer's date is %1 now, set by this preview, and it "
-                                 "will be put back to the true date when the preview ends. The "
-                                 "preview goes on in this window only.")
-                      .arg(computerDate),
-            false);
-    }
-}
-
-void Form1::tellRestoreFailure(const QString& reason, bool waitForAnswer)
-{
-    tell(QStringLiteral("The computer's date could not be put back."),
-        reason + QStringLiteral(" Please set the date and time in the system settings."),
-        waitForAnswer);
 }
 
 void Form1::setCaption(Control label, const QString& text)

@@ -5,14 +5,15 @@
 // the form state. Every second Timer1 runs Timer1_Timer, which hands the clock and the form (as a
 // FormSurface) to the countdown and day-picture logic; the logic reads the clock and writes
 // captions and visibility back through the surface, addressing controls by name. A click on
-// "Days" (Label4_Click) and on EXIT (Command1_Click) hand the form state and the DateRequests to
-// the preview stepper and the exit sequence, which change the date through them, one change at a
+// "Days" (Label4_Click) and on EXIT (Command1_Click) hand the form state and the DateKeeper to
+// the preview stepper and the exit sequence, which change the date through it, one change at a
 // time and without blocking the window while a change waits for permission; the next tick reads
-// the clock afresh and shows the result. The logic never sees a widget, and the form never reads
-// the clock itself.
+// the clock afresh and shows the result. What the person is told about the date comes from the
+// date logic as a DateNotice; the form only shows it. The logic never sees a widget, and the
+// form never reads the clock itself.
 
 #include "clock.h"
-#include "fallbacksystemdate.h"
+#include "datetexts.h"
 #include "formstate.h"
 #include "formsurface.h"
 
@@ -23,7 +24,7 @@
 #include <chrono>
 #include <functional>
 
-class DateRequests;
+class DateKeeper;
 
 class Form1 : public QWidget, public FormSurface
 {
@@ -32,7 +33,7 @@ class Form1 : public QWidget, public FormSurface
 public:
     using Sleep = std::function<void(std::chrono::nanoseconds)>;
 
-    Form1(Clock& clock, DateRequests& requests, QWidget* parent = nullptr);
+    Form1(Clock& clock, DateKeeper& keeper, QWidget* parent = nullptr);
     ~Form1() override;
 
     const FormState& state() const { return m_state; }
@@ -59,11 +60,9 @@ public:
     // Brings the window to the front, as when the program is started a second time.
     void bringForward();
 
-    // Tells the person about the computer's date, in a message box; with waitForAnswer the call
-    // returns once the box is closed, otherwise at once.
-    void tell(const QString& text, const QString& details, bool waitForAnswer);
-    void tellDateNotice(const FallbackSystemDate::Notice& notice);
-    void tellRestoreFailure(const QString& reason, bool waitForAnswer);
+    // Tells the person about the computer's date, in a message box and on standard error; with
+    // waitForAnswer the call returns once the box is closed, otherwise at once.
+    void tell(const DateNotice& notice, bool waitForAnswer);
 
 private:
     void createLabels();
@@ -79,7 +78,7 @@ private:
     void Command1_Click();
 
     Clock& m_clock;
-    DateRequests& m_requests;
+    DateKeeper& m_keeper;
     Sleep m_sleep;
     bool m_exiting = false;
     bool m_ended = false;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
+#include "processrights.h"
 #include "program.h"
 #include "singleinstance.h"
 #include "windowsystem.h"
@@ -8,8 +9,11 @@
 
 int main(int argc, char* argv[])
 {
+    ProcessRights::dropSpecialRights();
+    ProcessRights::ignoreBrokenPipes();
     if (const auto answered = CommandLine::handle(argc, argv))
         return *answered;
+    SingleInstance::neverStartASessionBus();
     const auto app = openWindowSystem(argc, argv);
     nameApplication();
 
@@ -20,7 +24,7 @@ int main(int argc, char* argv[])
             broughtForward ? "; its window is brought forward" : "");
         return 0;
     }
-    Program program;
+    Program program(instance);
     program.start(instance);
     return program.exitStatus(QApplication::exec());
 }

@@ -5,9 +5,7 @@
 #include "singleinstance.h"
 
 #include <QDBusConnection>
-#include <QDateTime>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -16,104 +14,114 @@ using namespace std::chrono;
 
 namespace {
 
-QString peopleTime(WallTime instant)
+// How long a change waits for the date and time service: long enough for a person to type a
+// password. SANTA_COUNT_DOWN_SERVICE_TIMEOUT_MS shortens it, for the tests of a late answer.
+milliseconds serviceTimeout()
 {
-    const auto ms = duration_cast<milliseconds>(instant.time_since_epoch()).count();
-    return QLocale::system().toString(QDateTime::fromMSecsSinceEpoch(ms), QLocale::LongFormat);
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("SANTA_COUNT_DOWN_SERVICE_TIMEOUT_MS", &ok);
+    return ok && ms > 0 ? milliseconds{ms} : milliseconds{minutes{2}};
 }
 
 } // namespace
 
-Program::Program()
+Program::Program(const SingleInstance& instance)
     : m_bootId(PreviewRecord::currentBootId())
     , m_timedatedSetter(std::make_unique<TimedatedClockSetter>(
-          [] { return QDBusConnection::systemBus(); }, minutes{2},
+          [] { return QDBusConnection::systemBus(); }, serviceTimeout(),
           // The bus library tidies up at exit; the restore at exit must run before that.
           [this] { m_restoreGuard->restoreAtExit(); }))
-    , m_kernelRecord(PreviewRecord::defaultFolder(), m_kernelSetter.way())
-    , m_timedatedRecord(PreviewRecord::defaultFolder(), m_timedatedSetter->way())
+    , m_noteFolder(PreviewRecord::defaultFolder())
+    , m_noteLock(m_noteFolder + QStringLiteral("/notes.lock"))
+    , m_kernelNote(m_noteFolder, m_kernelSetter.way())
+    , m_timedatedNote(m_noteFolder, m_timedatedSetter->way())
 {
-    m_kernelDate = std::make_unique<RealSystemDate>(m_kernelSetter, &LocalClock::wallClockNow,
-        &LocalClock::bootTime, &m_kernelRecord, m_bootId);
-    m_timedatedDate = std::make_unique<RealSystemDate>(*m_timedatedSetter,
-        &LocalClock::wallClockNow, &LocalClock::bootTime, &m_timedatedRecord, m_bootId);
+    m_kernelDate = std::make_unique<ComputerDate>(
+        m_kernelSetter, m_computerClock, &m_kernelNote, m_bootId);
+    m_timedatedDate = std::make_unique<ComputerDate>(
+        *m_timedatedSetter, m_computerClock, &m_timedatedNote, m_bootId);
 
+    std::vector<SystemDate*> ways;
+    const auto refusal = whyNotTheComputersDate(instance);
     // The kernel is asked directly only by a process that holds the right to set the clock;
     // everyone else goes through the clock service, which may ask for a password.
-    const bool kernelWay = KernelClockSetter::processMaySetClock();
-    std::vector<SystemDate*> ways;
-    if (kernelWay)
-        ways.push_back(m_kernelDate.get());
-    ways.push_back(m_timedatedDate.get());
+    const bool kernelWay = !refusal && KernelClockSetter::processMaySetClock();
+    if (refusal) {
+        m_refusingDate = std::make_unique<RefusingDate>(*refusal, m_computerClock);
+        ways.push_back(m_refusingDate.get());
+    } else {
+        if (kernelWay)
+            ways.push_back(m_kernelDate.get());
+        ways.push_back(m_timedatedDate.get());
+    }
     ways.push_back(&m_inWindowDate);
     m_systemDate = std::make_unique<FallbackSystemDate>(std::move(ways));
-    m_requests = std::make_unique<DateRequests>(*m_systemDate);
+    m_keeper = std::make_unique<DateKeeper>(*m_systemDate);
 
-    m_window = std::make_unique<Form1>(m_previewClock, *m_requests);
-    m_systemDate->setTell(
-        [this](const FallbackSystemDate::Notice& notice) { m_window->tellDateNotice(notice); });
-    m_restoreGuard
-        = std::make_unique<RestoreGuard>(*m_requests, [this](const QString& reason, bool inWindow) {
-              if (inWindow)
-                  m_window->tellRestoreFailure(reason, true);
-              else
-                  std::fprintf(stderr,
-                      "santa-count-down: the computer's date could not be put back: %s\n",
-                      qPrintable(reason));
-          });
+    m_window = std::make_unique<Form1>(m_previewClock, *m_keeper);
+    m_systemDate->setTell([this](const DateNotice& notice) { m_window->tell(notice, false); });
+    m_restoreGuard = std::make_unique<RestoreGuard>(
+        *m_keeper, [this](const DateNotice& notice, bool inWindow) {
+            if (inWindow)
+                m_window->tell(notice, true);
+            else
+                std::fprintf(stderr, "santa-count-down: %s\n", qPrintable(notice.oneLine()));
+        });
     m_restoreGuard->guardClosing(m_window.get());
     m_restoreGuard->restoreAtExit();
-    // Logging out or shutting down with a preview under way.
+    // Logging out or shutting down with a preview under way; the log-out may yet be cancelled.
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, m_restoreGuard.get(),
-        [this] { m_restoreGuard->finish(); });
+        &RestoreGuard::sessionEnding);
 
-    findLeftovers(kernelWay ? m_kernelDate.get() : nullptr, m_kernelRecord);
-    findLeftovers(m_timedatedDate.get(), m_timedatedRecord);
+    // The notes are this copy's to act on only while it holds their lock: another copy that
+    // holds it is alive, and its notes are its own.
+    if (!refusal) {
+        judgeLeftovers(kernelWay ? m_kernelDate.get() : nullptr, m_kernelNote);
+        judgeLeftovers(m_timedatedDate.get(), m_timedatedNote);
+    }
 }
 
 Program::~Program() = default;
 
-void Program::findLeftovers(RealSystemDate* way, const PreviewRecord& record)
+std::optional<DateChange> Program::whyNotTheComputersDate(const SingleInstance& instance) const
 {
-    const auto leftover = findLeftoverPreview(record, m_bootId);
-    if (!leftover)
+    if (!instance.holdsLock())
+        return DateChange::refused(DateChange::Cause::NoLock, instance.lockProblem());
+    switch (m_noteLock.state()) {
+    case LockFile::State::Held:
+        return std::nullopt;
+    case LockFile::State::HeldElsewhere:
+        return DateChange::refused(DateChange::Cause::NoLock,
+            QStringLiteral("another copy uses the notes in %1").arg(m_noteFolder));
+    case LockFile::State::Unusable:
+        break;
+    }
+    return DateChange::refused(DateChange::Cause::NoLock, m_noteLock.problem());
+}
+
+void Program::judgeLeftovers(ComputerDate* way, const PreviewRecord& note)
+{
+    const StartReadings now{m_computerClock.wallTime(), m_computerClock.elapsed(), m_bootId};
+    const LeftoverVerdict verdict = judgeLeftover(note.read(), note.path(), now, way != nullptr);
+    switch (verdict.action) {
+    case LeftoverVerdict::Action::Nothing:
         return;
-    const QString earlier = QStringLiteral("Santa Count Down last ended during a December preview "
-                                           "without putting the computer's date back.");
-    const QString check = QStringLiteral("Please check the date and time in the system settings.");
-    if (leftover->kind == LeftoverPreview::Kind::ThisBoot && way) {
+    case LeftoverVerdict::Action::RemoveQuietly:
+        // Should it stay, the next start finds the clock right again and says nothing either.
+        note.remove();
+        return;
+    case LeftoverVerdict::Action::Repair:
         // The earlier run's true time still holds: put the true present back at once, the same
-        // way it was changed.
-        way->adopt(leftover->anchor);
-        m_putBackAtStart = true;
+        // way it was changed. The note goes once the clock is seen right.
+        way->adopt(verdict.anchor);
+        m_repairing = way;
+        return;
+    case LeftoverVerdict::Action::Tell:
+        m_leftoverNotices.push_back(verdict.notice);
+        if (const QString error = note.remove(); !error.isEmpty())
+            m_leftoverNotices.push_back(DateTexts::noteNotRemoved(note.path(), error));
         return;
     }
-    switch (leftover->kind) {
-    case LeftoverPreview::Kind::ThisBoot:
-        m_leftoverNotices << earlier
-                + QStringLiteral(" This run may not set the clock the way "
-                                 "that run did. The true time is about %1. ")
-                      .arg(peopleTime(leftover->anchor.presentAt(LocalClock::bootTime())))
-                + check;
-        break;
-    case LeftoverPreview::Kind::EarlierBoot:
-        m_leftoverNotices << earlier
-                + QStringLiteral(" The computer has been restarted since, so "
-                                 "the true time cannot be worked out here; "
-                                 "the last time known to be true was %1. ")
-                      .arg(peopleTime(leftover->lastKnownTrueTime))
-                + check;
-        break;
-    case LeftoverPreview::Kind::Unreadable:
-        m_leftoverNotices << earlier
-                + QStringLiteral(" Its note of the true time cannot be read "
-                                 "(%1). ")
-                      .arg(leftover->unreadable)
-                + check;
-        break;
-    }
-    // Told once; nothing more can be done here.
-    record.remove();
 }
 
 void Program::start(SingleInstance& instance)
@@ -130,32 +138,22 @@ void Program::start(SingleInstance& instance)
 
 void Program::dealWithLeftovers()
 {
-    for (const QString& notice : std::as_const(m_leftoverNotices))
-        m_window->tell(QStringLiteral("The computer's date may be wrong."), notice, false);
-    if (!m_putBackAtStart)
+    for (const DateNotice& notice : std::as_const(m_leftoverNotices))
+        m_window->tell(notice, false);
+    if (!m_repairing)
         return;
-    m_requests->restore([this](const DateChange& restored) {
-        if (restored) {
-            m_window->tell(QStringLiteral("The computer's date has been put back."),
-                QStringLiteral("Santa Count Down last ended during a December preview "
-                               "without putting the date back. The true date and time "
-                               "are set again: %1.")
-                    .arg(peopleTime(LocalClock::wallClockNow())),
-                false);
-        } else {
-            m_window->tell(QStringLiteral("The computer's date may be wrong."),
-                QStringLiteral("Santa Count Down last ended during a December preview "
-                               "without putting the date back, and putting it back "
-                               "now failed. %1 The true time is about %2; please set "
-                               "the date and time in the system settings.")
-                    .arg(restored.reason, peopleTime(m_timedatedDate->truePresent())),
-                false);
-        }
+    m_keeper->restore([this](const DateChange& restored) {
+        if (restored)
+            m_window->tell(DateTexts::leftoverRepaired(m_computerClock.wallTime()), false);
+        else
+            m_window->tell(DateTexts::leftoverRepairFailed(restored, m_repairing->truePresent()), false);
+        if (restored.cause == DateChange::Cause::NoteNotRemoved)
+            m_window->tell(*DateTexts::afterRestore(restored), false);
     });
 }
 
 int Program::exitStatus(int eventLoopStatus)
 {
     m_restoreGuard->finish();
-    return m_restoreGuard->exitStatus(eventLoopStatus);
+    return m_keeper->exitStatus(eventLoopStatus);
 }

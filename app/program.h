@@ -1,31 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "daterequests.h"
+#include "computerdate.h"
+#include "datekeeper.h"
 #include "fallbacksystemdate.h"
 #include "form1.h"
+#include "inwindowdate.h"
 #include "kernelclocksetter.h"
 #include "localclock.h"
-#include "previewclock.h"
+#include "lockfile.h"
 #include "previewrecord.h"
-#include "realsystemdate.h"
+#include "refusingdate.h"
 #include "restoreguard.h"
 #include "timedatedclocksetter.h"
 
-#include <QStringList>
-
 #include <memory>
+#include <vector>
 
 class SingleInstance;
 
 // Everything the running program is made of, wired together: the computer's clock, the program's
 // own preview clock, the ways of setting the date from the most direct to the window-only one,
-// the records that outlive a run cut short, the window, and the guard that puts the date back on
-// every end.
+// the notes that outlive a run cut short, the window, and the guard that puts the date back on
+// every end. The computer's date is changed only by a copy that knows itself the only one: it
+// holds the lock of the session and the lock of the folder of notes.
 class Program
 {
 public:
-    Program();
+    explicit Program(const SingleInstance& instance);
     ~Program();
 
     Form1& window() { return *m_window; }
@@ -38,24 +40,28 @@ public:
     int exitStatus(int eventLoopStatus);
 
 private:
-    void findLeftovers(RealSystemDate* way, const PreviewRecord& record);
+    std::optional<DateChange> whyNotTheComputersDate(const SingleInstance& instance) const;
+    void judgeLeftovers(ComputerDate* way, const PreviewRecord& note);
     void dealWithLeftovers();
 
     LocalClock m_computerClock;
     PreviewClock m_previewClock{m_computerClock};
     QString m_bootId;
-    // The setters come before the records, which are named after the setters' ways.
     KernelClockSetter m_kernelSetter;
     std::unique_ptr<TimedatedClockSetter> m_timedatedSetter;
-    PreviewRecord m_kernelRecord;
-    PreviewRecord m_timedatedRecord;
-    std::unique_ptr<RealSystemDate> m_kernelDate;
-    std::unique_ptr<RealSystemDate> m_timedatedDate;
-    InWindowSystemDate m_inWindowDate{m_previewClock, m_computerClock};
+    QString m_noteFolder;
+    LockFile m_noteLock;
+    PreviewRecord m_kernelNote;
+    PreviewRecord m_timedatedNote;
+    std::unique_ptr<ComputerDate> m_kernelDate;
+    std::unique_ptr<ComputerDate> m_timedatedDate;
+    std::unique_ptr<RefusingDate> m_refusingDate;
+    InWindowDate m_inWindowDate{m_previewClock, m_computerClock};
     std::unique_ptr<FallbackSystemDate> m_systemDate;
-    std::unique_ptr<DateRequests> m_requests;
+    std::unique_ptr<DateKeeper> m_keeper;
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<RestoreGuard> m_restoreGuard;
-    bool m_putBackAtStart = false;
-    QStringList m_leftoverNotices;
+    // The way that puts back, at this start, what an earlier run left.
+    ComputerDate* m_repairing = nullptr;
+    std::vector<DateNotice> m_leftoverNotices;
 };

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,22 +32,39 @@ QString displayNamed()
     return {};
 }
 
-// While the connection is made, Qt's messages are held back; a fatal one means there is no
-// display to show the window on.
+// What went wrong, as Qt's messages before its fatal one tell it: there is no display to reach,
+// or the platform plugin asked for cannot be loaded.
+QString whyNoWindow()
+{
+    const QString display = displayNamed();
+    const QString needsDisplay
+        = QStringLiteral("needs a graphical display to show its window, and %1.\n"
+                         "Start it from a desktop session.");
+    const auto said = [](const char* words) {
+        return std::find_if(heldMessages->cbegin(), heldMessages->cend(), [words](const HeldMessage& m) {
+            return m.text.contains(QLatin1String(words));
+        });
+    };
+    // A display that is not there makes Qt give up on its plugin too; the display comes first.
+    const bool noDisplay = said("could not connect to display") != heldMessages->cend()
+        || said("Failed to create wl_display") != heldMessages->cend();
+    if (const auto plugin = said("Qt platform plugin"); !noDisplay && plugin != heldMessages->cend())
+        return QStringLiteral("cannot show its window: %1").arg(plugin->text.trimmed());
+    if (display.isEmpty())
+        return needsDisplay.arg(
+            QStringLiteral("no graphical display is set (DISPLAY and WAYLAND_DISPLAY are empty)"));
+    return needsDisplay.arg(QStringLiteral("the graphical display %1 cannot be reached").arg(display));
+}
+
+// While the connection is made, Qt's messages are held back; a fatal one means that no window
+// can be shown.
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
         heldMessages->append({type, QByteArray(context.category), text});
         return;
     }
-    const QString display = displayNamed();
-    const QString why = display.isEmpty()
-        ? QStringLiteral("no graphical display is set (DISPLAY and WAYLAND_DISPLAY are empty)")
-        : QStringLiteral("the graphical display %1 cannot be reached").arg(display);
-    std::fprintf(stderr,
-        "santa-count-down: needs a graphical display to show its window, and %s.\n"
-        "Start it from a desktop session.\n",
-        why.toLocal8Bit().constData());
+    std::fprintf(stderr, "santa-count-down: %s\n", whyNoWindow().toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }

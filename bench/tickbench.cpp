@@ -6,11 +6,11 @@
 //   tickbench skips S     runs the real timer for S seconds and counts seconds that the time line
 //                         skipped or showed twice, and where in its second each tick came
 // Prints one line of JSON.
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "form1.h"
+#include "inwindowdate.h"
 #include "label.h"
 #include "localclock.h"
-#include "previewclock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,10 +35,12 @@ public:
     void nextSecond() { m_now += std::chrono::seconds{1}; }
     DateValue now() override { return m_now; }
     double secondsSinceMidnight() override { return 43200.05; }
-    std::chrono::nanoseconds elapsed() override { return LocalClock::bootTime(); }
+    WallTime wallTime() override { return m_computer.wallTime(); }
+    std::chrono::nanoseconds elapsed() override { return m_computer.elapsed(); }
 
 private:
     DateValue m_now = makeDateValue(2026, 12, 9, 12, 0, 0);
+    LocalClock m_computer;
 } g_secondBySecond;
 
 double threadCpuMicroseconds()
@@ -138,9 +140,9 @@ int main(int argc, char* argv[])
     LocalClock clock;
     PreviewClock preview(mode == QLatin1String("skips") ? static_cast<Clock&>(clock)
                                                          : static_cast<Clock&>(g_secondBySecond));
-    InWindowSystemDate systemDate(preview, clock);
-    DateRequests requests(systemDate);
-    Form1 form(preview, requests);
+    InWindowDate systemDate(preview, clock);
+    DateKeeper keeper(systemDate);
+    Form1 form(preview, keeper);
     form.show();
     QElapsedTimer waiting;
     waiting.start();

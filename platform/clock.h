@@ -6,8 +6,10 @@
 #include <chrono>
 
 /**
- * The source of every time reading the logic takes. Each call is a fresh reading; nothing is
- * cached, so a test clock can count the readings and script their values one by one.
+ * The source of every time reading the program takes: the wall clock a person reads, and the
+ * boot clock that keeps running, unmoved, whatever is done to the wall clock. Each call is a fresh
+ * reading; nothing is cached, so a test clock can count the readings and script their values one
+ * by one.
  */
 class Clock
 {
@@ -23,9 +25,12 @@ public:
      */
     virtual double secondsSinceMidnight() = 0;
 
+    /** The computer's clock as an instant (UTC), to the microsecond. */
+    virtual WallTime wallTime() = 0;
+
     /**
-     * Time elapsed since an arbitrary fixed origin on a clock that never jumps when the wall clock
-     * is set and keeps counting while the computer is suspended.
+     * Time elapsed since an arbitrary fixed origin (the boot) on a clock that never jumps when the
+     * wall clock is set and keeps counting while the computer is suspended.
      */
     virtual std::chrono::nanoseconds elapsed() = 0;
 };

@@ -20,7 +20,7 @@ public:
 
     virtual ~ClockSetter() = default;
 
-    /** A short, stable name of the way ("kernel", "timedated"), as kept in the preview record. */
+    /** A short, stable name of the way ("kernel", "timedated"), as kept in the note of a change. */
     virtual QString way() const = 0;
 
     /**
@@ -34,15 +34,15 @@ public:
     virtual bool isPending() const = 0;
 
     /**
-     * For the very end of the program, where no event loop runs: waits for a change still
-     * waiting for its answer, at most as long as that change's own timeout; its finished is
+     * For the end of the program, where no event loop runs: waits for the change still waiting
+     * for its answer, if any, at most as long as that change's own timeout; its finished is
      * called before this returns.
      */
-    virtual void finishPending() = 0;
+    virtual void waitForAnswer() = 0;
 
     /**
-     * For the very end of the program: moves the clock by the offset and waits at most the
-     * timeout for the answer, without an event loop. Nothing may be pending.
+     * For the end of the program: moves the clock by the offset and waits at most the timeout
+     * for the answer, without an event loop. Nothing may be pending.
      */
     virtual DateChange shiftNow(std::chrono::microseconds offset, std::chrono::milliseconds timeout)
         = 0;

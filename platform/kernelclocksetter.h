@@ -14,7 +14,7 @@ public:
     QString way() const override { return QStringLiteral("kernel"); }
     void shift(std::chrono::microseconds offset, Finished finished) override;
     bool isPending() const override { return false; }
-    void finishPending() override { }
+    void waitForAnswer() override { }
     DateChange shiftNow(
         std::chrono::microseconds offset, std::chrono::milliseconds timeout) override;
 };

@@ -31,10 +31,9 @@ DateChange KernelClockSetter::shiftNow(microseconds offset, milliseconds)
         return DateChange::success();
     const int error = errno;
     if (error == EPERM)
-        return DateChange::refused(QStringLiteral("This program does not have the right to set "
-                                                  "the computer's clock."));
-    return DateChange::refused(QStringLiteral("The computer's clock could not be set (%1).")
-                                   .arg(QString::fromLocal8Bit(std::strerror(error))));
+        return DateChange::refused(DateChange::Cause::NoRight);
+    return DateChange::refused(
+        DateChange::Cause::ClockError, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 void KernelClockSetter::shift(microseconds offset, Finished finished)

@@ -5,14 +5,7 @@
 
 using namespace std::chrono;
 
-WallTime LocalClock::wallClockNow()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
-    return WallTime{seconds{ts.tv_sec} + duration_cast<microseconds>(nanoseconds{ts.tv_nsec})};
-}
-
-local_time<microseconds> LocalClock::toLocal(WallTime instant)
+local_time<microseconds> toLocalTime(WallTime instant)
 {
     // The standard library of our compilers has no time-zone database yet, so the zone's rules
     // come from the C library; the calendar work stays in std::chrono.
@@ -26,18 +19,7 @@ local_time<microseconds> LocalClock::toLocal(WallTime instant)
     + (instant - wholeSeconds);
 }
 
-DateValue LocalClock::now()
-{
-    return floor<seconds>(toLocal(wallClockNow()));
-}
-
-double LocalClock::secondsSinceMidnight()
-{
-    const auto local = toLocal(wallClockNow());
-    return duration<double>(local - floor<days>(local)).count();
-}
-
-WallTime LocalClock::fromLocal(local_time<microseconds> wallClock)
+WallTime fromLocalTime(local_time<microseconds> wallClock)
 {
     const auto wholeSeconds = floor<seconds>(wallClock);
     const year_month_day date{floor<days>(wholeSeconds)};
@@ -54,12 +36,25 @@ WallTime LocalClock::fromLocal(local_time<microseconds> wallClock)
     return WallTime{seconds{t}} + (wallClock - wholeSeconds);
 }
 
-nanoseconds LocalClock::elapsed()
+WallTime LocalClock::wallTime()
 {
-    return bootTime();
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return WallTime{seconds{ts.tv_sec} + duration_cast<microseconds>(nanoseconds{ts.tv_nsec})};
 }
 
-nanoseconds LocalClock::bootTime()
+DateValue LocalClock::now()
+{
+    return floor<seconds>(toLocalTime(wallTime()));
+}
+
+double LocalClock::secondsSinceMidnight()
+{
+    const auto local = toLocalTime(wallTime());
+    return duration<double>(local - floor<days>(local)).count();
+}
+
+nanoseconds LocalClock::elapsed()
 {
 #ifdef CLOCK_BOOTTIME
     timespec ts{};

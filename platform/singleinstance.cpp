@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "singleinstance.h"
 
+#include "lockfile.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QVariantMap>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,20 +20,29 @@ QString objectPathOf(const QString& appId)
     return QLatin1Char('/') + QString(appId).replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
+// A launcher's platform data is a token or two; anything longer is not worth keeping.
+constexpr qsizetype longestPlatformValue = 512;
+
+// In the user's own runtime folder: Qt makes it for them alone (or checks that
+// $XDG_RUNTIME_DIR is), and finds none rather than share one with another user.
 QString lockPath()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists())
-        return runtime + QStringLiteral("/santa-count-down.lock");
-    return QDir::tempPath() + QStringLiteral("/santa-count-down-%1.lock").arg(::getuid());
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return {};
+    return runtime + QStringLiteral("/santa-count-down.lock");
 }
+
+// Where the session bus is asked for when there is none, a bus is pointed at that cannot exist.
+const char noSessionBus[] = "unix:path=/nonexistent/santa-count-down/no-session-bus";
 
 // Only a session bus that is really there: asking for one that is not would start a new
 // message bus for the display, which would outlive the program.
 bool sessionBusExists()
 {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
+    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (!address.isEmpty())
+        return address != noSessionBus;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     return !runtime.isEmpty() && QFile::exists(runtime + QStringLiteral("/bus"));
 }
@@ -56,12 +63,8 @@ public Q_SLOTS:
     void Activate(const QVariantMap& platformData)
     {
         // The launcher's permission to take the focus, for the window system to honour.
-        const QString token = platformData.value(QStringLiteral("activation-token")).toString();
-        if (!token.isEmpty())
-            qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
-        const QString startup = platformData.value(QStringLiteral("desktop-startup-id")).toString();
-        if (!startup.isEmpty())
-            qputenv("DESKTOP_STARTUP_ID", startup.toUtf8());
+        keep(platformData, QStringLiteral("activation-token"), "XDG_ACTIVATION_TOKEN");
+        keep(platformData, QStringLiteral("desktop-startup-id"), "DESKTOP_STARTUP_ID");
         Q_EMIT m_instance->activated();
     }
     void Open(const QStringList& uris, const QVariantMap& platformData)
@@ -78,33 +81,55 @@ public Q_SLOTS:
     }
 
 private:
+    static void keep(const QVariantMap& platformData, const QString& key, const char* variable)
+    {
+        const QString value = platformData.value(key).toString();
+        if (!value.isEmpty() && value.size() <= longestPlatformValue)
+            qputenv(variable, value.toUtf8());
+    }
+
     SingleInstance* m_instance;
 };
 
 } // namespace
 
+void SingleInstance::neverStartASessionBus()
+{
+    if (!sessionBusExists())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", noSessionBus);
+}
+
 SingleInstance::SingleInstance(const QString& appId, QObject* parent)
     : QObject(parent)
     , m_appId(appId)
 {
-    m_lock = ::open(QFile::encodeName(lockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Where no lock can be made, the program runs rather than refuse to start.
-    if (m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
-        m_first = false;
-        ::close(m_lock);
-        m_lock = -1;
-    }
+    if (const QString path = lockPath(); !path.isEmpty())
+        m_lock = std::make_unique<LockFile>(path);
 }
 
-SingleInstance::~SingleInstance()
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::isFirst() const
 {
-    if (m_lock >= 0)
-        ::close(m_lock);
+    // Where no lock can be held, the program runs rather than refuse to start.
+    return !m_lock || m_lock->state() != LockFile::State::HeldElsewhere;
+}
+
+bool SingleInstance::holdsLock() const
+{
+    return m_lock && m_lock->isHeld();
+}
+
+QString SingleInstance::lockProblem() const
+{
+    if (!m_lock)
+        return QStringLiteral("there is no runtime folder of this user's for its lock");
+    return m_lock->problem();
 }
 
 void SingleInstance::listen()
 {
-    if (!m_first || !sessionBusExists())
+    if (!isFirst() || !sessionBusExists())
         return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())

@@ -16,12 +16,6 @@ const QString service = QStringLiteral("org.freedesktop.timedate1");
 const QString objectPath = QStringLiteral("/org/freedesktop/timedate1");
 const QString interfaceName = QStringLiteral("org.freedesktop.timedate1");
 
-QString busUnavailable()
-{
-    return QStringLiteral("The system message bus is not available, so the date cannot be "
-                          "changed.");
-}
-
 // SetTime(usec, relative, interactive): relative, so that the service adds the offset to its own
 // reading when it applies it, however long the person took to give permission.
 QDBusMessage setTimeBy(microseconds offset)
@@ -73,7 +67,7 @@ void TimedatedClockSetter::shift(microseconds offset, Finished finished)
 {
     Q_ASSERT(!m_pending);
     if (!bus().isConnected()) {
-        finished(DateChange::refused(busUnavailable()));
+        finished(DateChange::refused(DateChange::Cause::NoBus));
         return;
     }
     // The long timeout covers the person typing the password; D-Bus's default would cut them off.
@@ -88,13 +82,13 @@ void TimedatedClockSetter::complete()
 {
     Pending done = std::move(*m_pending);
     m_pending.reset();
-    // Answered once: by the watcher, or by finishPending before the watcher could tell.
+    // Answered once: by the watcher, or by waitForAnswer before the watcher could tell.
     done.watcher->disconnect();
     done.watcher->deleteLater();
     done.finished(outcomeOf(done.call.reply()));
 }
 
-void TimedatedClockSetter::finishPending()
+void TimedatedClockSetter::waitForAnswer()
 {
     if (m_pending) {
         m_pending->call.waitForFinished();
@@ -106,54 +100,38 @@ DateChange TimedatedClockSetter::shiftNow(microseconds offset, milliseconds time
 {
     Q_ASSERT(!m_pending);
     if (!bus().isConnected())
-        return DateChange::refused(busUnavailable());
+        return DateChange::refused(DateChange::Cause::NoBus);
     return outcomeOf(bus().call(setTimeBy(offset), QDBus::Block, clampedMilliseconds(timeout)));
 }
 
 DateChange TimedatedClockSetter::outcomeOf(const QDBusMessage& reply)
 {
+    using Cause = DateChange::Cause;
     if (reply.type() == QDBusMessage::ReplyMessage)
         return DateChange::success();
     const QDBusError error(reply);
     const QString name = error.name();
+    const auto is = [&name](const char* errorName) { return name == QLatin1String(errorName); };
+
     // The request went out and no answer came back: the service may have acted on it.
-    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply")
-        || name == QLatin1String("org.freedesktop.DBus.Error.Timeout")
-        || name == QLatin1String("org.freedesktop.DBus.Error.TimedOut")
-        || name == QLatin1String("org.freedesktop.DBus.Error.Disconnected") || !error.isValid())
-        return DateChange::unanswered(QStringLiteral(
-            "The date and time service did not answer, so the computer's date may have been "
-            "changed."));
-    return DateChange::refused(reasonFor(error));
-}
+    if (is("org.freedesktop.DBus.Error.NoReply") || is("org.freedesktop.DBus.Error.Timeout")
+        || is("org.freedesktop.DBus.Error.TimedOut") || is("org.freedesktop.DBus.Error.Disconnected")
+        || !error.isValid())
+        return DateChange::unanswered(Cause::NoAnswer);
 
-QString TimedatedClockSetter::reasonFor(const QDBusError& error)
-{
-    const QString name = error.name();
-
-    if (name == QLatin1String("org.freedesktop.DBus.Error.NoServer"))
-        return busUnavailable();
-
-    if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
-        || name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
-        return QStringLiteral("The date and time service (systemd-timedated) is not available.");
-
-    if (name == QLatin1String("org.freedesktop.timedate1.AutomaticTimeSyncEnabled"))
-        return QStringLiteral("The computer keeps its clock in step automatically (network time "
-                              "synchronisation is on), so the date cannot be set by hand.");
-
-    if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied")
-        || name == QLatin1String("org.freedesktop.PolicyKit1.Error.NotAuthorized")
-        || name == QLatin1String("org.freedesktop.PolicyKit1.Error.Cancelled"))
-        return QStringLiteral("Permission to change the date was not given (or the password "
-                              "prompt was dismissed).");
-
-    if (name == QLatin1String("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"))
-        return QStringLiteral("Changing the date needs an administrator's permission, and no "
-                              "password prompt could be shown.");
-
-    const QString detail = error.message().isEmpty() ? name : error.message();
-    if (detail.isEmpty())
-        return QStringLiteral("The date could not be changed.");
-    return QStringLiteral("The date could not be changed: %1").arg(detail);
+    if (is("org.freedesktop.DBus.Error.NoServer"))
+        return DateChange::refused(Cause::NoBus);
+    if (is("org.freedesktop.DBus.Error.ServiceUnknown")
+        || is("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        return DateChange::refused(Cause::NoService);
+    if (is("org.freedesktop.timedate1.AutomaticTimeSyncEnabled"))
+        return DateChange::refused(Cause::AutomaticTimeSync);
+    if (is("org.freedesktop.DBus.Error.AccessDenied")
+        || is("org.freedesktop.PolicyKit1.Error.NotAuthorized")
+        || is("org.freedesktop.PolicyKit1.Error.Cancelled"))
+        return DateChange::refused(Cause::NotAuthorized);
+    if (is("org.freedesktop.DBus.Error.InteractiveAuthorizationRequired"))
+        return DateChange::refused(Cause::NoPasswordPrompt);
+    return DateChange::refused(
+        Cause::ServiceError, error.message().isEmpty() ? name : error.message());
 }

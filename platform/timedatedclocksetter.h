@@ -9,7 +9,6 @@
 #include <functional>
 #include <optional>
 
-class QDBusError;
 class QDBusPendingCallWatcher;
 class QDBusMessage;
 
@@ -33,14 +32,12 @@ public:
     QString way() const override { return QStringLiteral("timedated"); }
     void shift(std::chrono::microseconds offset, Finished finished) override;
     bool isPending() const override { return m_pending.has_value(); }
-    void finishPending() override;
+    void waitForAnswer() override;
     DateChange shiftNow(
         std::chrono::microseconds offset, std::chrono::milliseconds timeout) override;
 
     // The outcome of the service's answer (or of its absence).
     static DateChange outcomeOf(const QDBusMessage& reply);
-    // The sentence shown to the person when the service (or the bus) answers with this error.
-    static QString reasonFor(const QDBusError& error);
 
 private:
     struct Pending

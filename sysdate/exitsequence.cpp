@@ -2,7 +2,7 @@
 #include "exitsequence.h"
 
 #include "clock.h"
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "formsurface.h"
 
 #include <array>
@@ -76,12 +76,11 @@ void farewell(Clock& clock, FormSurface& form, const ExitServices& services, int
 
 } // namespace
 
-void ExitSequence(
-    DateRequests& requests, Clock& clock, FormSurface& form, const ExitServices& services)
+void ExitSequence(DateKeeper& keeper, Clock& clock, FormSurface& form, const ExitServices& services)
 {
-    requests.restoreForEnd([&clock, &form, services](const DateChange& restored) {
-        if (!restored)
-            services.tellRestoreFailure(restored.reason);
-        farewell(clock, form, services, restored ? 0 : 1);
+    keeper.endRun([&keeper, &clock, &form, services](const DateChange& restored) {
+        if (const auto notice = DateTexts::afterRestore(restored))
+            services.tell(*notice);
+        farewell(clock, form, services, keeper.exitStatus(0));
     });
 }

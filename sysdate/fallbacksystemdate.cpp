@@ -3,6 +3,22 @@
 
 #include <algorithm>
 
+using namespace std::chrono;
+
+namespace {
+
+// Two ways put back one after the other: the first failure is the answer, else the first remark.
+DateChange combined(const DateChange& first, const DateChange& next)
+{
+    if (!first)
+        return first;
+    if (!next)
+        return next;
+    return first.cause != DateChange::Cause::None ? first : next;
+}
+
+} // namespace
+
 FallbackSystemDate::FallbackSystemDate(std::vector<SystemDate*> ways, Tell tell)
     : m_ways(std::move(ways))
     , m_tell(std::move(tell))
@@ -10,47 +26,49 @@ FallbackSystemDate::FallbackSystemDate(std::vector<SystemDate*> ways, Tell tell)
     Q_ASSERT(!m_ways.empty());
 }
 
-QString FallbackSystemDate::currentDateText()
+year_month_day FallbackSystemDate::currentDate()
 {
-    return m_ways[m_current]->currentDateText();
+    return m_ways[m_current]->currentDate();
 }
 
-void FallbackSystemDate::setDate(const QString& dateText, Finished finished)
+void FallbackSystemDate::setDate(year_month_day date, Finished finished)
 {
-    setWith(dateText, {}, std::move(finished));
+    setWith(date, {}, std::move(finished));
 }
 
-void FallbackSystemDate::setWith(const QString& dateText, QStringList reasons, Finished finished)
+void FallbackSystemDate::setWith(year_month_day date, QStringList reasons, Finished finished)
 {
     m_ways[m_current]->setDate(
-        dateText, [this, dateText, reasons, finished](const DateChange& change) mutable {
+        date, [this, date, reasons, finished](const DateChange& change) mutable {
             if (change.isRefused() && m_current + 1 < m_ways.size()) {
-                reasons << change.reason;
+                reasons << DateTexts::reason(change);
                 ++m_current;
-                setWith(dateText, reasons, finished);
+                setWith(date, reasons, finished);
                 return;
             }
             if (m_tell) {
                 if (!reasons.isEmpty() && !m_toldRefusal) {
                     m_toldRefusal = true;
-                    m_tell({reasons.join(QLatin1Char(' ')), changedComputerDate(), false});
+                    m_tell(DateTexts::previewInWindow(
+                        reasons.join(QLatin1Char(' ')), changedComputerDate()));
                 } else if (change.outcome == DateChange::Outcome::Unanswered && !m_toldUnanswered) {
                     m_toldUnanswered = true;
-                    m_tell({change.reason, m_ways[m_current]->currentDateText(), true});
+                    m_tell(DateTexts::changeUnanswered(
+                        DateTexts::reason(change), m_ways[m_current]->currentDate()));
                 }
             }
             finished(change);
         });
 }
 
-QString FallbackSystemDate::changedComputerDate() const
+std::optional<year_month_day> FallbackSystemDate::changedComputerDate() const
 {
     // The ways before the current one act on the computer's own clock.
     for (std::size_t i = 0; i < m_current; ++i) {
         if (m_ways[i]->isChanged())
-            return m_ways[i]->currentDateText();
+            return m_ways[i]->currentDate();
     }
-    return {};
+    return std::nullopt;
 }
 
 void FallbackSystemDate::restore(Finished finished)
@@ -67,24 +85,16 @@ void FallbackSystemDate::restoreFrom(std::size_t way, DateChange outcome, Finish
         return;
     }
     m_ways[way]->restore([this, way, outcome, finished](const DateChange& change) {
-        restoreFrom(way + 1, outcome ? change : outcome, finished);
+        restoreFrom(way + 1, combined(outcome, change), finished);
     });
 }
 
-void FallbackSystemDate::finishPending()
+DateChange FallbackSystemDate::restoreBlocking(milliseconds timeout)
 {
-    for (SystemDate* way : m_ways)
-        way->finishPending();
-}
-
-DateChange FallbackSystemDate::restoreNow()
-{
+    // Every way, changed or not: one may still be waiting for the answer to its first change.
     DateChange outcome = DateChange::success();
-    for (SystemDate* way : m_ways) {
-        const DateChange change = way->restoreNow();
-        if (!change && outcome)
-            outcome = change;
-    }
+    for (SystemDate* way : m_ways)
+        outcome = combined(outcome, way->restoreBlocking(timeout));
     return outcome;
 }
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "previewstepper.h"
 
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "formstate.h"
 
 namespace {
 constexpr std::int16_t RestoreClick = 26;
 }
 
-void Label4_Click(FormState& state, DateRequests& requests, SystemDate::Finished restored)
+void Label4_Click(FormState& state, DateKeeper& keeper, SystemDate::Finished restored)
 {
     // The counter and the day text are updated before the date is set.
     state.PreviewDay = static_cast<std::int16_t>(state.PreviewDay + 1);
@@ -16,10 +16,10 @@ void Label4_Click(FormState& state, DateRequests& requests, SystemDate::Finished
     state.PreviewDayText = state.PreviewDay < 10 ? QLatin1Char('0') + digits : digits;
 
     // A refusal is told by the system date itself, which then previews in the window.
-    requests.setDate(QStringLiteral("12-") + state.PreviewDayText + QStringLiteral("-1992"));
+    keeper.setDate(QStringLiteral("12-") + state.PreviewDayText + QStringLiteral("-1992"));
 
     if (state.PreviewDay == RestoreClick) {
-        requests.restore([restored](const DateChange& outcome) {
+        keeper.restore([restored](const DateChange& outcome) {
             if (restored)
                 restored(outcome);
         });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "restoreguard.h"
 
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
@@ -12,6 +12,7 @@
 
 namespace {
 
+// exit() runs plain functions only; this is the guard they reach.
 RestoreGuard* guardAtExit = nullptr;
 
 void restoreBeforeExit()
@@ -22,10 +23,10 @@ void restoreBeforeExit()
 
 } // namespace
 
-RestoreGuard::RestoreGuard(DateRequests& requests, Tell tellFailure, QObject* parent)
+RestoreGuard::RestoreGuard(DateKeeper& keeper, Tell tell, QObject* parent)
     : QObject(parent)
-    , m_requests(requests)
-    , m_tellFailure(std::move(tellFailure))
+    , m_keeper(keeper)
+    , m_tell(std::move(tell))
     , m_signals(new TerminationSignals(this))
 {
     connect(m_signals, &TerminationSignals::received, this, &RestoreGuard::onTerminationSignal);
@@ -47,27 +48,30 @@ void RestoreGuard::guardClosing(QObject* window)
 
 bool RestoreGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Close && !m_ending && m_requests.mayNeedRestore()) {
+    if (event->type() != QEvent::Close)
+        return QObject::eventFilter(watched, event);
+    const bool ending = m_keeper.phase() == DateKeeper::Phase::Ending;
+    if (ending || (m_keeper.phase() == DateKeeper::Phase::Running && m_keeper.mayNeedRestore())) {
         // The window stays, and keeps going, until the date is back.
         event->ignore();
-        endProgram(0);
+        if (!ending)
+            endProgram(0);
         return true;
     }
     return QObject::eventFilter(watched, event);
 }
 
+void RestoreGuard::tellAfterRestore(const DateChange& restored, bool inWindow)
+{
+    if (const auto notice = DateTexts::afterRestore(restored); notice && m_tell)
+        m_tell(*notice, inWindow);
+}
+
 void RestoreGuard::endProgram(int status)
 {
-    if (m_ending)
-        return;
-    m_ending = true;
-    m_requests.restoreForEnd([this, status](const DateChange& restored) {
-        if (!restored) {
-            m_failed = true;
-            if (m_tellFailure)
-                m_tellFailure(restored.reason, true);
-        }
-        QCoreApplication::exit(exitStatus(status));
+    m_keeper.endRun([this, status](const DateChange& restored) {
+        tellAfterRestore(restored, true);
+        QCoreApplication::exit(m_keeper.exitStatus(status));
     });
 }
 
@@ -75,46 +79,26 @@ void RestoreGuard::onTerminationSignal(int signalNumber)
 {
     // The usual exit status of a program ended by a signal.
     const int status = 128 + signalNumber;
-    if (m_ending) {
-        // Asked twice: end now. The record on disk lets the next start put the date back.
-        if (m_requests.mayNeedRestore())
-            std::fprintf(stderr,
-                "santa-count-down: ending without waiting for the date to be put "
-                "back; the next start will put it back.\n");
+    if (m_keeper.phase() != DateKeeper::Phase::Running) {
+        // Asked twice: end now. The note on disk lets the next start put the date back.
+        if (m_keeper.phase() == DateKeeper::Phase::Ending && m_keeper.mayNeedRestore())
+            std::fprintf(stderr, "santa-count-down: %s\n", qPrintable(DateTexts::endingWithoutRestore()));
         std::fflush(stderr);
         std::_Exit(status);
     }
     endProgram(status);
 }
 
+void RestoreGuard::sessionEnding()
+{
+    if (const auto restored = m_keeper.restoreForSessionEnd())
+        tellAfterRestore(*restored, false);
+}
+
 void RestoreGuard::finish()
 {
-    if (m_finished)
-        return;
-    m_finished = true;
-    if (!m_requests.mayNeedRestore() && !m_requests.endRestoreAsked())
-        return;
-    const bool toldAlready = m_requests.endRestoreAsked();
-    const DateChange restored = m_requests.finishForEnd();
-    if (!restored) {
-        m_failed = true;
-        if (!toldAlready && m_tellFailure)
-            m_tellFailure(restored.reason, false);
-    }
-}
-
-void RestoreGuard::restoreForSessionEnd()
-{
-    if (m_ending || !m_requests.mayNeedRestore())
-        return;
-    const DateChange restored = m_requests.restoreNow();
-    if (!restored && m_tellFailure)
-        m_tellFailure(restored.reason, false);
-}
-
-int RestoreGuard::exitStatus(int status) const
-{
-    return status == 0 && m_failed ? 1 : status;
+    if (const auto restored = m_keeper.endRunBlocking())
+        tellAfterRestore(*restored, false);
 }
 
 void RestoreGuard::restoreAtExit()

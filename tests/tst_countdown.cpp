@@ -209,7 +209,7 @@ void TestCountdown::daylightSavingChanges()
     qputenv("TZ", "America/New_York");
     tzset();
     const auto wallClockAt = [](qint64 utc) {
-        return floor<seconds>(LocalClock::toLocal(WallTime{seconds{utc}}));
+        return floor<seconds>(toLocalTime(WallTime{seconds{utc}}));
     };
     ScriptedClock before;
     before.hold(wallClockAt(utcBefore));

@@ -170,7 +170,7 @@ void TestDateValue::localWallClock()
     const QByteArray savedZone = qgetenv("TZ");
     qputenv("TZ", zone);
     tzset();
-    const auto local = LocalClock::toLocal(WallTime{seconds{utcSeconds}});
+    const auto local = toLocalTime(WallTime{seconds{utcSeconds}});
     qputenv("TZ", savedZone);
     tzset();
 

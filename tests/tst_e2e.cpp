@@ -57,6 +57,23 @@ bool showsAlongRow(const QImage& shot, int y, int x0, int x1, const QImage& need
     return false;
 }
 
+// The message buses that libdbus started for a display (dbus-launch --autolaunch), as it does when
+// a session bus is asked for and none runs.
+int busesStartedFor(const QString& display)
+{
+    int found = 0;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile command(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!command.open(QIODevice::ReadOnly) || !command.readAll().startsWith("dbus-launch"))
+            continue;
+        QFile environment(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (environment.open(QIODevice::ReadOnly)
+            && environment.readAll().split('\0').contains("DISPLAY=" + display.toLatin1()))
+            ++found;
+    }
+    return found;
+}
+
 QImage expectedPicture(const QString& name)
 {
     QFile file(QStringLiteral(SCD_PICTURES_DIR "/%1.pix").arg(name));
@@ -153,6 +170,9 @@ void TestEndToEnd::commandLine_data()
     QTest::newRow("no display") << QStringList{} << 1 << ""
                                 << "needs a graphical display to show its window, and no "
                                    "graphical display is set";
+    QTest::newRow("a display plugin that does not exist")
+        << QStringList{"-platform", "nosuch"} << 1 << ""
+        << "cannot show its window: Could not find the Qt platform plugin \"nosuch\"";
 }
 
 void TestEndToEnd::commandLine()
@@ -217,6 +237,9 @@ void TestEndToEnd::firstTick()
             if (!santa1Box.contains(x, y) && shot.pixel(x, y) != qRgb(0, 0, 0))
                 QFAIL(qPrintable(
                     QStringLiteral("lit pixel outside the picture at %1,%2").arg(x).arg(y)));
+
+    // With no session bus, none was started for the display (it would outlive the program).
+    QCOMPARE(busesStartedFor(session.display()), 0);
 }
 
 void TestEndToEnd::pictureOfTheDay_data()

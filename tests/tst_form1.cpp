@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "eventlog.h"
 #include "fakesystemdate.h"
 #include "fakewindow.h"
-#include "fallbacksystemdate.h"
 #include "form1.h"
 #include "image.h"
-#include "inwindowpreview.h"
 #include "label.h"
 #include "picturebox.h"
-#include "previewclock.h"
-#include "restoreguard.h"
 #include "scriptedclock.h"
 
 #include <QApplication>
@@ -39,9 +35,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void controlsByNameAndKind_data();
-    void controlsByNameAndKind();
-    void controlCounts();
+    void controlsByName();
     void startupDateCapturedOnce();
     void designTimeStateBeforeFirstTick();
     void tickWritesSixLabelsInOrder();
@@ -50,14 +44,10 @@ private Q_SLOTS:
     void ticksRealignAfterTheSecondStarts();
     void daysClickSetsTheNextDecemberDay();
     void daysClickAboveDayLabel();
-    void refusalToldOnceThenPreviewInWindow_data();
-    void refusalToldOnceThenPreviewInWindow();
     void exitShowsFarewellAndEnds();
     void clicksAfterTheEndDoNothing();
     void exitWaitsForChangeUnderWay_data();
     void exitWaitsForChangeUnderWay();
-    void closingDuringPreviewRestores_data();
-    void closingDuringPreviewRestores();
 };
 
 void TestForm1::initTestCase()
@@ -78,53 +68,26 @@ void TestForm1::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void TestForm1::controlsByNameAndKind_data()
+// Each of the 42 controls is found by its name, once, as a child of the form; so many of each
+// kind, and the timer is Timer1.
+void TestForm1::controlsByName()
 {
-    QTest::addColumn<Control>("control");
-    QTest::addColumn<QByteArray>("kind");
+    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
+    auto& [clock, log, systemDate, keeper, form] = window;
 
     for (Control control : allControls()) {
-        QByteArray kind = "PictureBox";
-        const QString name = controlName(control);
-        if (name.startsWith(QLatin1String("Label")) || name.endsWith(QLatin1String("Label")))
-            kind = "Label";
-        else if (control == Control::Image1)
-            kind = "Image";
-        else if (control == Control::Command1)
-            kind = "QPushButton";
-        else if (control == Control::Timer1)
-            kind = "QTimer";
-        QTest::newRow(qPrintable(name)) << control << kind;
+        const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
+        QVERIFY2(named.size() == 1 && named.front()->parent() == &form, controlName(control).data());
+        if (control != Control::Timer1)
+            QCOMPARE(form.control(control), named.front());
     }
-}
-
-void TestForm1::controlsByNameAndKind()
-{
-    QFETCH(Control, control);
-    QFETCH(QByteArray, kind);
-
-    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
-
-    const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
-    QCOMPARE(named.size(), 1);
-    QObject* object = named.front();
-    QCOMPARE(QByteArray(object->metaObject()->className()), kind);
-    QCOMPARE(object->parent(), &form);
-    if (control != Control::Timer1)
-        QCOMPARE(form.control(control), object);
-}
-
-void TestForm1::controlCounts()
-{
-    FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
-
     QCOMPARE(form.findChildren<Label*>().size(), 12);
     QCOMPARE(form.findChildren<PictureBox*>().size(), 27);
     QCOMPARE(form.findChildren<Image*>().size(), 1);
     QCOMPARE(form.findChildren<QPushButton*>().size(), 1);
-    QCOMPARE(form.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+    QCOMPARE(form.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly),
+        QList<QTimer*>{form.timer1()});
+    QCOMPARE(form.timer1()->objectName(), QStringLiteral("Timer1"));
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
 }
@@ -135,8 +98,8 @@ void TestForm1::startupDateCapturedOnce()
     clock.queue(makeDateValue(2024, 12, 9, 23, 59, 59));
     clock.hold(makeDateValue(2024, 12, 10, 0, 0, 5));
     FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    DateKeeper keeper(systemDate);
+    Form1 form(clock, keeper);
     QCOMPARE(form.state().StartupDate, QStringLiteral("12-09-2024"));
     QCOMPARE(clock.nowReadings(), 1);
 
@@ -151,7 +114,7 @@ void TestForm1::startupDateCapturedOnce()
 void TestForm1::designTimeStateBeforeFirstTick()
 {
     FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -168,7 +131,7 @@ void TestForm1::designTimeStateBeforeFirstTick()
 void TestForm1::tickWritesSixLabelsInOrder()
 {
     FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
 
     QStringList writes;
     for (Label* label : form.findChildren<Label*>()) {
@@ -199,8 +162,8 @@ void TestForm1::firstTickAboutOneSecondAfterCreation()
     QElapsedTimer sinceCreation;
     sinceCreation.start();
     FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    DateKeeper keeper(systemDate);
+    Form1 form(clock, keeper);
     form.show();
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
     QSignalSpy firstTick(secLabel, &Label::captionChanged);
@@ -215,7 +178,7 @@ void TestForm1::firstTickAboutOneSecondAfterCreation()
 void TestForm1::closingTheWindowEndsTheProgram()
 {
     FakeWindow window(makeDateValue(2024, 12, 1, 12, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -234,7 +197,7 @@ void TestForm1::closingTheWindowEndsTheProgram()
 void TestForm1::ticksRealignAfterTheSecondStarts()
 {
     FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
 
     clock.setSecondsSinceMidnight(36000.700);
@@ -255,7 +218,7 @@ void TestForm1::ticksRealignAfterTheSecondStarts()
 void TestForm1::daysClickSetsTheNextDecemberDay()
 {
     FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* label4 = form.control(Control::Label4);
@@ -275,70 +238,17 @@ void TestForm1::daysClickSetsTheNextDecemberDay()
 void TestForm1::daysClickAboveDayLabel()
 {
     FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     const QRect shared
         = form.control(Control::Label4)->geometry() & form.control(Control::DayLabel)->geometry();
     QVERIFY(!shared.isEmpty());
     QCOMPARE(form.childAt(shared.center()), form.control(Control::Label4));
 }
 
-// The notice says what the computer's date is: untouched, or the day an accepted change set.
-void TestForm1::refusalToldOnceThenPreviewInWindow_data()
-{
-    QTest::addColumn<int>("acceptedFirst");
-    QTest::addColumn<QStringList>("noticeSays");
-    QTest::addColumn<QString>("previewDateLine");
-
-    QTest::newRow("refused at once")
-        << 0 << QStringList{"in this window only", "clock is not touched"}
-        << "Today is, Wednesday December 02, 1992";
-    QTest::newRow("refused after a first change")
-        << 1
-        << QStringList{"The computer's date is Tuesday, December 1, 1992 now",
-               "will be put back to the true date"}
-        << "Today is, Thursday December 03, 1992";
-}
-
-void TestForm1::refusalToldOnceThenPreviewInWindow()
-{
-    QFETCH(int, acceptedFirst);
-    QFETCH(QStringList, noticeSays);
-    QFETCH(QString, previewDateLine);
-
-    InWindowPreview window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [computer, preview, inWindow] = window;
-    FakeSystemDate computerDate;
-    FallbackSystemDate systemDate({&computerDate, &inWindow});
-    DateRequests requests(systemDate);
-    Form1 form(preview, requests);
-    systemDate.setTell(
-        [&form](const FallbackSystemDate::Notice& notice) { form.tellDateNotice(notice); });
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-    for (int click = 0; click < acceptedFirst; ++click)
-        QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
-    computerDate.refuseSetting(QStringLiteral("Permission to change the date was not given."));
-    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
-    const QList<QMessageBox*> notices = form.findChildren<QMessageBox*>(QStringLiteral("Notice"));
-    QCOMPARE(notices.size(), 1);
-    QVERIFY(notices.front()->isVisible());
-    const QString text = notices.front()->informativeText();
-    QVERIFY(text.startsWith(QStringLiteral("Permission to change the date was not given.")));
-    for (const QString& says : noticeSays)
-        QVERIFY2(text.contains(says), qPrintable(text));
-    notices.front()->close();
-
-    QVERIFY(QMetaObject::invokeMethod(form.timer1(), "timeout"));
-    QCOMPARE(qobject_cast<Label*>(form.control(Control::Label9))->caption(), previewDateLine);
-    QCOMPARE(dateText(computer.now()), QStringLiteral("12-09-2026"));
-}
-
 void TestForm1::exitShowsFarewellAndEnds()
 {
     FakeWindow window(makeDateValue(2026, 12, 16, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     std::chrono::nanoseconds slept{0};
     form.setFarewellSleep([&](std::chrono::nanoseconds d) {
         slept += d;
@@ -368,7 +278,7 @@ void TestForm1::exitShowsFarewellAndEnds()
 void TestForm1::clicksAfterTheEndDoNothing()
 {
     FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.control(Control::Command1), Qt::LeftButton);
@@ -398,12 +308,12 @@ void TestForm1::exitWaitsForChangeUnderWay()
     QFETCH(bool, restoreRefused);
 
     FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
+    auto& [clock, log, systemDate, keeper, form] = window;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     systemDate.holdAnswers(true);
     if (restoreRefused)
-        systemDate.refuseRestoring(QStringLiteral("Permission was not given."));
+        systemDate.refuseRestoring();
     QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
     // A tick just before a second begins leaves the realignment pending.
     clock.setSecondsSinceMidnight(36000.7);
@@ -437,42 +347,6 @@ void TestForm1::exitWaitsForChangeUnderWay()
     QCOMPARE(told, restoreRefused);
     QVERIFY(!tickingWhileTold);
     QVERIFY(form.control(Control::Santa16)->isVisible());
-}
-
-// Closing the window during a preview puts the date back first, once a change still waiting for
-// permission has been answered; meanwhile the window stays and goes on.
-void TestForm1::closingDuringPreviewRestores_data()
-{
-    QTest::addColumn<bool>("answerLate");
-    QTest::newRow("changed") << false;
-    QTest::newRow("change waiting for permission") << true;
-}
-
-void TestForm1::closingDuringPreviewRestores()
-{
-    QFETCH(bool, answerLate);
-
-    FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
-    auto& [clock, log, systemDate, requests, form] = window;
-    RestoreGuard guard(requests, {});
-    guard.guardClosing(&form);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    systemDate.holdAnswers(answerLate);
-    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
-
-    QTimer::singleShot(0, &form, [&] {
-        form.close();
-        QVERIFY(form.isVisible());
-        if (answerLate) {
-            QCOMPARE(log.entries(), QStringList{"set 12-01-1992"});
-            systemDate.answer();
-            systemDate.answer();
-        }
-    });
-    QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(log.entries(), (QStringList{"set 12-01-1992", "restore"}));
-    QVERIFY(!systemDate.isChanged());
 }
 
 QTEST_MAIN(TestForm1)

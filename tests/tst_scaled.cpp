@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window on a screen scaled twice, as on most laptops: every picture is drawn from its own
 // rendition at twice the size, as sharp as the text, not pixel-doubled.
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "fakesystemdate.h"
 #include "form1.h"
 #include "picturebox.h"
@@ -38,8 +38,8 @@ void TestScaled::picturesAtTwiceTheSize()
     ScriptedClock clock;
     clock.hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     FakeSystemDate systemDate;
-    DateRequests requests(systemDate);
-    Form1 form(clock, requests);
+    DateKeeper keeper(systemDate);
+    Form1 form(clock, keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.devicePixelRatioF(), 2.0);

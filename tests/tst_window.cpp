@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "daypicture.h"
 #include "form1.h"
 #include "image.h"
@@ -94,13 +94,11 @@ private Q_SLOTS:
     void daysTakesClicksInItsWholeBox_data();
     void daysTakesClicksInItsWholeBox();
     void applicationIdIsTheDesktopEntry();
-    void dayPictureAfterEachTick_data();
-    void dayPictureAfterEachTick();
 
 private:
     ScriptedClock* m_clock = nullptr;
     std::unique_ptr<FakeSystemDate> m_systemDate;
-    std::unique_ptr<DateRequests> m_requests;
+    std::unique_ptr<DateKeeper> m_keeper;
 };
 
 void TestWindow::initTestCase()
@@ -113,14 +111,14 @@ void TestWindow::init()
     m_clock = new ScriptedClock;
     m_clock->hold(makeDateValue(2024, 12, 1, 12, 0, 0));
     m_systemDate = std::make_unique<FakeSystemDate>();
-    m_requests = std::make_unique<DateRequests>(*m_systemDate);
+    m_keeper = std::make_unique<DateKeeper>(*m_systemDate);
 }
 
 void TestWindow::cleanup()
 {
     delete m_clock;
     m_clock = nullptr;
-    m_requests.reset();
+    m_keeper.reset();
     m_systemDate.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
@@ -195,7 +193,7 @@ void TestWindow::controlLayout()
     QFETCH(bool, visible);
     QFETCH(QString, caption);
 
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget* widget = form.control(control);
@@ -252,7 +250,7 @@ void TestWindow::controlLayout()
 
 void TestWindow::windowFrame()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
@@ -274,7 +272,7 @@ void TestWindow::windowFrame()
 
 void TestWindow::fontStandIn()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     for (Control control : {Control::Label5, Control::SecLabel, Control::Label1, Control::Command1}) {
         const QFontInfo used(form.control(control)->font());
         QCOMPARE(used.family(), QStringLiteral("Liberation Sans"));
@@ -286,7 +284,7 @@ void TestWindow::fontStandIn()
 // EXIT button, on black, and nothing else.
 void TestWindow::beforeFirstTick()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage shot = grabWindow(form);
@@ -321,7 +319,7 @@ void TestWindow::beforeFirstTick()
 // show in the shared strip, which the total's black background would otherwise cover.
 void TestWindow::stackingUnitCaptionsOverTotals()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -345,7 +343,7 @@ void TestWindow::stackingUnitCaptionsOverTotals()
 // On the farewell screen Santa16 covers the top strip of the logo.
 void TestWindow::stackingSanta16OverLogo()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.setVisible(Control::LogoKestrel, true);
@@ -364,7 +362,7 @@ void TestWindow::stackingSanta16OverLogo()
 // A shown box is its picture, pixel for pixel, at its place; a framed box has its 1-px line.
 void TestWindow::pictureBoxesShowTheirPictures()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (PictureBox* box : form.findChildren<PictureBox*>()) {
@@ -386,7 +384,7 @@ void TestWindow::pictureBoxesShowTheirPictures()
 
 void TestWindow::fittedLabelsRefit()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     auto* label9 = qobject_cast<Label*>(form.control(Control::Label9));
     const QFontMetrics metrics(label9->font());
 
@@ -406,7 +404,7 @@ void TestWindow::fittedLabelsRefit()
 // bottom edge.
 void TestWindow::fixedLabelsWrapAndClip()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* secLabel = qobject_cast<Label*>(form.control(Control::SecLabel));
@@ -436,7 +434,7 @@ void TestWindow::fixedLabelsWrapAndClip()
 
 void TestWindow::greetingFitsOneLine()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     auto* label6 = qobject_cast<Label*>(form.control(Control::Label6));
     QCOMPARE(label6->visibleLines(), QStringList{greeting});
     QVERIFY(QFontMetrics(label6->font()).horizontalAdvance(greeting) <= 311);
@@ -444,7 +442,7 @@ void TestWindow::greetingFitsOneLine()
 
 void TestWindow::focusAndTabOrder()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
@@ -474,7 +472,7 @@ void TestWindow::focusAndTabOrder()
 
 void TestWindow::enterAndSpaceClickExit()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto* command1 = qobject_cast<QPushButton*>(form.control(Control::Command1));
@@ -490,7 +488,7 @@ void TestWindow::enterAndSpaceClickExit()
 // Labels other than "Days", the picture boxes and the emblem run nothing when clicked.
 void TestWindow::clicksElsewhereChangeNothing()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -528,7 +526,7 @@ void TestWindow::accessibleTree()
         platform->setActive(false);
     });
 
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tick(form);
@@ -586,7 +584,7 @@ void TestWindow::accessibleTree()
 // gives EXIT the focus, and Return runs it.
 void TestWindow::exitHasFocusWhenFirstActivated()
 {
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.setFarewellSleep([this](std::chrono::nanoseconds d) {
         m_clock->setElapsed(m_clock->currentElapsed() + d);
     });
@@ -599,7 +597,7 @@ void TestWindow::exitHasFocusWhenFirstActivated()
     QVERIFY(form.hasEnded());
 
     // Tab leads on to the picture, which shows the focus frame.
-    Form1 second(*m_clock, *m_requests);
+    Form1 second(*m_clock, *m_keeper);
     tick(second);
     second.show();
     QVERIFY(QTest::qWaitForWindowActive(&second));
@@ -623,7 +621,7 @@ void TestWindow::daysTakesClicksInItsWholeBox_data()
 void TestWindow::daysTakesClicksInItsWholeBox()
 {
     QFETCH(QPoint, at);
-    Form1 form(*m_clock, *m_requests);
+    Form1 form(*m_clock, *m_keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QPoint inWindow = QPoint(640, 390) + at;
@@ -642,47 +640,6 @@ void TestWindow::applicationIdIsTheDesktopEntry()
     QFile file(entry.filePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("\nName=Santa Count Down\n"));
-}
-
-// Ticks on one date after another: after each, exactly one day picture shows, the right one.
-void TestWindow::dayPictureAfterEachTick_data()
-{
-    QTest::addColumn<QList<DateValue>>("moments");
-    QTest::addColumn<QList<Control>>("pictures");
-
-    QTest::newRow("through December")
-        << QList<DateValue>{makeDateValue(2024, 11, 30, 23, 59, 59), makeDateValue(2024, 12, 1),
-                            makeDateValue(2024, 12, 7, 9), makeDateValue(2024, 12, 8, 9),
-                            makeDateValue(2024, 12, 16, 23, 59, 59), makeDateValue(2024, 12, 24),
-                            makeDateValue(2024, 12, 25, 12), makeDateValue(2024, 12, 26),
-                            makeDateValue(2025, 7, 4)}
-        << QList<Control>{Control::SantaNotDec, Control::Santa1, Control::Santa7, Control::Santa8,
-                          Control::Santa16, Control::NightBefore, Control::XmassDay,
-                          Control::SantaNotDec, Control::SantaNotDec};
-    QTest::newRow("a day's first and last second, any year")
-        << QList<DateValue>{makeDateValue(1992, 12, 5), makeDateValue(1992, 12, 5, 23, 59, 59),
-                            makeDateValue(2031, 12, 5, 12)}
-        << QList<Control>{Control::Santa5, Control::Santa5, Control::Santa5};
-}
-
-void TestWindow::dayPictureAfterEachTick()
-{
-    QFETCH(QList<DateValue>, moments);
-    QFETCH(QList<Control>, pictures);
-
-    Form1 form(*m_clock, *m_requests);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (qsizetype i = 0; i < moments.size(); ++i) {
-        m_clock->hold(moments[i]);
-        tick(form);
-        QList<Control> visible;
-        for (Control c : dayPictureOrder) {
-            if (form.control(c)->isVisible())
-                visible << c;
-        }
-        QCOMPARE(visible, QList<Control>{pictures[i]});
-    }
 }
 
 QTEST_MAIN(TestWindow)

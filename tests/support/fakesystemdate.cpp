@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "fakesystemdate.h"
 
+#include "datevalue.h"
 #include "eventlog.h"
 
-FakeSystemDate::FakeSystemDate(EventLog* log, QString current)
+using namespace std::chrono;
+
+FakeSystemDate::FakeSystemDate(EventLog* log, year_month_day current)
     : m_log(log)
     , m_current(current)
-    , m_original(std::move(current))
+    , m_original(current)
 { }
 
-void FakeSystemDate::setDate(const QString& dateText, Finished finished)
+void FakeSystemDate::setDate(year_month_day date, Finished finished)
 {
     Q_ASSERT(m_waiting.empty()); // one change at a time
     if (m_log)
-        m_log->add(QStringLiteral("set ") + dateText);
-    m_waiting.push_back({dateText, std::move(finished)});
+        m_log->add(QStringLiteral("set ") + dateText(date));
+    m_waiting.push_back({date, std::move(finished)});
     if (!m_holding)
         answer();
 }
@@ -36,17 +39,17 @@ void FakeSystemDate::restore(Finished finished)
 
 DateChange FakeSystemDate::outcomeOf(const Change& change) const
 {
-    return change.dateText ? m_setOutcome : m_restoreOutcome;
+    return change.date ? m_setOutcome : m_restoreOutcome;
 }
 
 void FakeSystemDate::apply(const Change& change)
 {
     const DateChange outcome = outcomeOf(change);
-    if (change.dateText && outcome.mayHaveChanged()) {
-        m_datesSet << *change.dateText;
-        m_current = *change.dateText;
+    if (change.date && outcome.mayHaveChanged()) {
+        m_datesSet << dateText(*change.date);
+        m_current = *change.date;
         m_changed = true;
-    } else if (!change.dateText && outcome) {
+    } else if (!change.date && outcome) {
         m_current = m_original;
         m_changed = false;
     }
@@ -61,15 +64,13 @@ void FakeSystemDate::answer()
     change.finished(outcomeOf(change));
 }
 
-void FakeSystemDate::finishPending()
+DateChange FakeSystemDate::restoreBlocking(milliseconds)
 {
+    const bool restoring = !m_waiting.empty() && !m_waiting.front().date;
     while (!m_waiting.empty())
         answer();
-}
-
-DateChange FakeSystemDate::restoreNow()
-{
-    Q_ASSERT(m_waiting.empty());
+    if (restoring)
+        return m_restoreOutcome;
     if (!m_changed)
         return DateChange::success();
     if (m_log)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 #include <utility>
 
 class EventLog;
@@ -17,26 +18,20 @@ class EventLog;
 class FakeSystemDate final : public SystemDate
 {
 public:
-    explicit FakeSystemDate(
-        EventLog* log = nullptr, QString current = QStringLiteral("12-09-2026"));
+    explicit FakeSystemDate(EventLog* log = nullptr,
+        std::chrono::year_month_day current = std::chrono::year{2026} / 12 / 9);
 
-    void refuseSetting(const QString& reason) { m_setOutcome = DateChange::refused(reason); }
-    void leaveSettingUnanswered(const QString& reason)
-    {
-        m_setOutcome = DateChange::unanswered(reason);
-    }
-    void refuseRestoring(const QString& reason) { m_restoreOutcome = DateChange::refused(reason); }
+    void refuseSetting() { m_setOutcome = DateChange::refused(DateChange::Cause::NotAuthorized); }
+    void refuseRestoring() { m_restoreOutcome = DateChange::refused(DateChange::Cause::NotAuthorized); }
 
     void holdAnswers(bool hold) { m_holding = hold; }
-    bool isWaiting() const { return !m_waiting.empty(); }
     // Answers the change that waits, with its outcome.
     void answer();
 
-    QString currentDateText() override { return m_current; }
-    void setDate(const QString& dateText, Finished finished) override;
+    std::chrono::year_month_day currentDate() override { return m_current; }
+    void setDate(std::chrono::year_month_day date, Finished finished) override;
     void restore(Finished finished) override;
-    void finishPending() override;
-    DateChange restoreNow() override;
+    DateChange restoreBlocking(std::chrono::milliseconds timeout) override;
     bool isChanged() const override { return m_changed; }
 
     const QStringList& datesSet() const { return m_datesSet; }
@@ -45,15 +40,15 @@ public:
 private:
     struct Change
     {
-        std::optional<QString> dateText; // nothing: a restore
+        std::optional<std::chrono::year_month_day> date; // nothing: a restore
         Finished finished;
     };
     void apply(const Change& change);
     DateChange outcomeOf(const Change& change) const;
 
     EventLog* m_log;
-    QString m_current;
-    QString m_original;
+    std::chrono::year_month_day m_current;
+    std::chrono::year_month_day m_original;
     DateChange m_setOutcome;
     DateChange m_restoreOutcome;
     bool m_holding = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "daterequests.h"
+#include "datekeeper.h"
 #include "eventlog.h"
 #include "fakesystemdate.h"
 #include "form1.h"
@@ -28,6 +28,6 @@ struct FakeWindow
     ScriptedClock clock;
     EventLog log;
     FakeSystemDate systemDate{&log};
-    DateRequests requests{systemDate};
-    Form1 form{clock, requests};
+    DateKeeper keeper{systemDate};
+    Form1 form{clock, keeper};
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "previewclock.h"
+#include "inwindowdate.h"
 #include "scriptedclock.h"
 
 // A scripted computer clock with the program's window-only preview on it, wired as in the program.
@@ -11,5 +11,5 @@ struct InWindowPreview
 
     ScriptedClock computer;
     PreviewClock preview{computer};
-    InWindowSystemDate systemDate{preview, computer};
+    InWindowDate systemDate{preview, computer};
 };

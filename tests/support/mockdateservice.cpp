@@ -8,6 +8,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
@@ -96,6 +97,8 @@ QString MockDateService::start()
             return QStringLiteral("the timedated mock did not come up");
         QTest::qWait(50);
     }
+    if (!clearCalls())
+        return QStringLiteral("cannot write the simulated clock in %1").arg(m_dir.path());
     return {};
 }
 
@@ -115,14 +118,57 @@ QDBusMessage MockDateService::callMock(const QString& method, const QVariantList
 
 bool MockDateService::setSetTimeCode(const QString& code)
 {
+    // The offset is replaced by a rename, so the program never reads half of it.
+    const QString prelude = QStringLiteral(
+        "import os, time\n"
+        "counter = '%1.calls'\n"
+        "n = int(open(counter).read() or 0) + 1\n"
+        "open(counter, 'w').write(str(n))\n"
+        // The code runs with its own locals, which a function defined in it does not see.
+        "def apply(args=args, os=os, time=time):\n"
+        "    offset = float(open('%1').read() or 0)\n"
+        "    offset = offset + args[0] / 1e6 if args[1] else args[0] / 1e6 - time.time()\n"
+        "    open('%1.new', 'w').write('%+.6f' % offset)\n"
+        "    os.rename('%1.new', '%1')\n"
+        "def refuse(name, dbus=dbus):\n"
+        "    raise dbus.exceptions.DBusException('the mock says no', name=name)\n")
+                                .arg(clockFile());
     const QDBusMessage reply = callMock(QStringLiteral("AddMethod"),
-        {interfaceName, QStringLiteral("SetTime"), QStringLiteral("xbb"), QString(), code});
+        {interfaceName, QStringLiteral("SetTime"), QStringLiteral("xbb"), QString(),
+            code.isEmpty() ? code : prelude + code});
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 bool MockDateService::clearCalls()
 {
+    const std::pair<QString, QByteArray> startingOver[] = {
+        {clockFile(), QByteArrayLiteral("+0.000000")},
+        {clockFile() + QStringLiteral(".calls"), QByteArrayLiteral("0")}};
+    for (const auto& [path, contents] : startingOver) {
+        QFile file(path + QStringLiteral(".new"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+            return false;
+        file.close();
+        QFile::remove(path);
+        if (!file.rename(path))
+            return false;
+    }
     return callMock(QStringLiteral("ClearCalls")).type() == QDBusMessage::ReplyMessage;
+}
+
+QString MockDateService::clockFile() const
+{
+    return m_dir.filePath(QStringLiteral("clock-offset"));
+}
+
+double MockDateService::clockOffset() const
+{
+    QFile file(clockFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return qQNaN();
+    bool ok = false;
+    const double offset = file.readAll().trimmed().toDouble(&ok);
+    return ok ? offset : qQNaN();
 }
 
 QList<QVariantList> MockDateService::setTimeCalls()

@@ -7,7 +7,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -27,8 +30,12 @@ bool holdsCapability(const char* field, int capability)
     return true;
 }
 
+// Never the right to set the clock; and, where the tests run as root, none of root's rights over
+// files either, so that a folder made read-only is read-only to the program too.
 const QStringList withoutClockRight = {QStringLiteral("--inh-caps"), QStringLiteral("-sys_time"),
-    QStringLiteral("--bounding-set"), QStringLiteral("-sys_time"), QStringLiteral("--")};
+    QStringLiteral("--bounding-set"),
+    QStringLiteral("-sys_time,-dac_override,-dac_read_search,-fowner,-linux_immutable"),
+    QStringLiteral("--")};
 
 } // namespace
 
@@ -86,15 +93,30 @@ ProgramSession::ProgramSession(const Options& options)
     m_programEnv = m_env;
     m_programEnv.insert(
         QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:verify_asan_link_order=0"));
-    if (!options.moment.isEmpty()) {
+    if (!options.moment.isEmpty() || !options.simulatedClock.isEmpty()) {
+        // Only the wall clock: the boot clock, by which the program keeps the true time, runs on.
         m_programEnv.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(SCD_LIBFAKETIME));
-        m_programEnv.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + options.moment);
         m_programEnv.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
         m_programEnv.insert(QStringLiteral("NO_FAKE_STAT"), QStringLiteral("1"));
+    }
+    if (!options.moment.isEmpty()) {
+        m_programEnv.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + options.moment);
         m_programEnv.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    } else if (!options.simulatedClock.isEmpty()) {
+        m_programEnv.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), options.simulatedClock);
+        m_programEnv.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
     }
     for (const QString& name : options.environment.keys())
         m_programEnv.insert(name, options.environment.value(name));
+    m_binary = options.binary;
+    m_user = options.user;
+    if (options.brokenStandardError) {
+        int pipe[2] = {-1, -1};
+        if (::pipe2(pipe, O_CLOEXEC) == 0) {
+            ::close(pipe[0]);
+            m_brokenStandardError = pipe[1];
+        }
+    }
 
     start(m_program);
     m_started.start();
@@ -102,6 +124,8 @@ ProgramSession::ProgramSession(const Options& options)
 
 ProgramSession::~ProgramSession()
 {
+    if (m_brokenStandardError >= 0)
+        ::close(m_brokenStandardError);
     if (m_program.state() != QProcess::NotRunning) {
         m_program.kill();
         m_program.waitForFinished(10000);
@@ -115,20 +139,60 @@ ProgramSession::~ProgramSession()
     }
 }
 
-void ProgramSession::start(QProcess& process, const QStringList& arguments) const
+void ProgramSession::start(
+    QProcess& process, const QStringList& arguments, const QProcessEnvironment& also) const
 {
-    process.setProcessEnvironment(m_programEnv);
-    startWithoutClockRight(process, arguments);
+    QProcessEnvironment environment = m_programEnv;
+    for (const QString& name : also.keys())
+        environment.insert(name, also.value(name));
+    process.setProcessEnvironment(environment);
+    startWithoutClockRight(process, arguments, m_binary, m_brokenStandardError, m_user);
 }
 
-void ProgramSession::startWithoutClockRight(QProcess& process, const QStringList& arguments)
+void ProgramSession::startWithoutClockRight(QProcess& process, const QStringList& arguments,
+    const QString& binary, int standardError, int user)
 {
-    endWithTest(process);
-    if (::geteuid() == 0)
-        process.start(QStringLiteral("setpriv"),
-            withoutClockRight + QStringList{QStringLiteral(SCD_BINARY)} + arguments);
-    else
-        process.start(QStringLiteral(SCD_BINARY), arguments);
+    endWithTest(process, standardError);
+    const QString program = binary.isEmpty() ? QStringLiteral(SCD_BINARY) : binary;
+    if (::geteuid() != 0) {
+        process.start(program, arguments);
+        return;
+    }
+    QStringList setpriv = withoutClockRight;
+    if (user >= 0)
+        setpriv = QStringList{QStringLiteral("--reuid=%1").arg(user),
+                      QStringLiteral("--regid=%1").arg(user), QStringLiteral("--clear-groups")}
+            + setpriv;
+    process.start(QStringLiteral("setpriv"), setpriv + QStringList{program} + arguments);
+}
+
+bool ProgramSession::restart()
+{
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.kill();
+        m_program.waitForFinished(30000);
+    }
+    errors();
+    start(m_program);
+    return waitForWindow();
+}
+
+bool ProgramSession::waitForEnd(int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    // The event loop runs meanwhile: a session manager of the test's may have to be answered.
+    while (m_program.state() != QProcess::NotRunning) {
+        if (waited.elapsed() > milliseconds)
+            return false;
+        if (m_xvfb.state() == QProcess::Running) {
+            for (const QString& notice : notices())
+                dismiss(notice);
+        }
+        QTest::qWait(100);
+    }
+    errors();
+    return true;
 }
 
 QString ProgramSession::errors()
@@ -161,6 +225,16 @@ QStringList ProgramSession::windows() const
     return found;
 }
 
+QStringList ProgramSession::programWindows() const
+{
+    QStringList found;
+    for (const QString& window : windows()) {
+        if (window.endsWith(QLatin1String(" 682x570")))
+            found << window.section(QLatin1Char(' '), 0, 0);
+    }
+    return found;
+}
+
 bool ProgramSession::waitForWindow()
 {
     QElapsedTimer waited;
@@ -181,7 +255,7 @@ QStringList ProgramSession::notices() const
 {
     QStringList found;
     for (const QString& window : windows()) {
-        if (window.section(QLatin1Char(' '), 0, 0) != m_window)
+        if (!window.endsWith(QLatin1String(" 682x570")))
             found << window.section(QLatin1Char(' '), 0, 0);
     }
     return found;
@@ -200,18 +274,71 @@ QImage ProgramSession::screenshot() const
         .convertToFormat(QImage::Format_RGB32);
 }
 
-void ProgramSession::click(const QPoint& at) const
+void ProgramSession::click(const QPoint& at, const QString& window) const
 {
+    // Raised first: the click goes to whatever window is on top there, and copies of the program
+    // open at the same place.
     run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, QString::number(at.x()),
-            QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+        {QStringLiteral("windowraise"), window, QStringLiteral("mousemove"),
+            QStringLiteral("--window"), window, QString::number(at.x()), QString::number(at.y()),
+            QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void ProgramSession::closeWindow() const
+{
+    closeWindow(m_window);
+}
+
+void ProgramSession::closeWindow(const QString& window) const
+{
+    xcb_connection_t* connection = xcb_connect(qPrintable(m_display), nullptr);
+    const auto atom = [connection](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+        free(reply);
+        return atom;
+    };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window.toUInt(nullptr, 16));
+    message.type = atom("WM_PROTOCOLS");
+    message.data.data32[0] = atom("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+        reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    xcb_disconnect(connection);
 }
 
 void ProgramSession::dismiss(const QString& window) const
 {
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("key"),
-            QStringLiteral("Return")});
+    // Through the notice's frame, as a person may: unlike a key press, it needs no focus, which
+    // no window manager hands out here.
+    closeWindow(window);
+}
+
+bool ProgramSession::answerNotices(bool oneExpected) const
+{
+    // A notice is told on standard error a moment before its window is made.
+    if (oneExpected && !QTest::qWaitFor([this] { return !notices().isEmpty(); }, 30000))
+        return false;
+    // A notice found before its window is up may miss the first close: closed until none is
+    // left, on a listing that shows the program's window (one that failed shows nothing at all).
+    return QTest::qWaitFor(
+        [this] {
+            const QStringList listed = windows();
+            bool left = false;
+            for (const QString& window : listed) {
+                if (!window.endsWith(QLatin1String(" 682x570"))) {
+                    dismiss(window.section(QLatin1Char(' '), 0, 0));
+                    left = true;
+                }
+            }
+            return !left && listed.join(QLatin1Char(' ')).contains(m_window);
+        },
+        30000);
 }
 
 QStringList ProgramSession::stacking() const

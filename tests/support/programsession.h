@@ -21,8 +21,18 @@ public:
         // The moment the program reads at its start, faked for that process only; empty for the
         // true time.
         QString moment;
+        // Or: the file of a simulated clock's offset, which the program then reads its clock
+        // through (a mock date service moves it).
+        QString simulatedClock;
         // Set for the program (a mock system bus, a session bus).
         QProcessEnvironment environment;
+        // The program to start: the one just built, unless a test has a copy of its own.
+        QString binary;
+        // The program's standard error is a pipe that nobody reads any more.
+        bool brokenStandardError = false;
+        // Run as this user rather than the test's (where the test runs as root); -1 for the
+        // test's own.
+        int user = -1;
     };
 
     explicit ProgramSession(const Options& options);
@@ -33,27 +43,45 @@ public:
     // Whether the right to set the clock can be kept from the program; the reason if not.
     static QString cannotStartSafely();
 
-    // Starts (another copy of) the program on this display, with this session's environment.
-    void start(QProcess& process, const QStringList& arguments = {}) const;
+    // Starts (another copy of) the program on this display, with this session's environment and
+    // the given variables on top.
+    void start(QProcess& process, const QStringList& arguments = {},
+        const QProcessEnvironment& also = {}) const;
     // Starts the program with the process's own environment, never with the right to set the
     // clock; it ends with the test.
-    static void startWithoutClockRight(QProcess& process, const QStringList& arguments = {});
+    static void startWithoutClockRight(QProcess& process, const QStringList& arguments = {},
+        const QString& binary = {}, int standardError = -1, int user = -1);
 
     QProcess& program() { return m_program; }
+    // Starts the program again on the same display, with the same folders, once the last copy
+    // has ended (it is killed if it runs still); waits for its window.
+    bool restart();
+    // Waits for the program to end, answering every notice it shows meanwhile as a person would.
+    bool waitForEnd(int milliseconds = 90000);
     // The program's standard error, as far as it has come.
     QString errors();
 
     // A program built with the sanitizers on a busy machine may take many seconds to start.
     bool waitForWindow();
     QString window() const { return m_window; }
+    // The windows of every copy of the program on this display.
+    QStringList programWindows() const;
     // The top-level windows of the program, as "id WxH".
     QStringList windows() const;
-    // The program's other windows: its notices.
+    // The program's other windows: its notices (of every copy).
     QStringList notices() const;
     QImage screenshot() const;
-    void click(const QPoint& at) const;
-    // Answers a notice with Return.
+    void click(const QPoint& at) const { click(at, m_window); }
+    void click(const QPoint& at, const QString& window) const;
+    // Asks the window (or another) to close, as its frame's close button does
+    // (WM_DELETE_WINDOW).
+    void closeWindow() const;
+    void closeWindow(const QString& window) const;
+    // Answers a notice: closes it, as a person may.
     void dismiss(const QString& window) const;
+    // Answers every notice on screen, and waits until none is left; first waits for one to show,
+    // if one is expected.
+    bool answerNotices(bool oneExpected = false) const;
     // The top-level windows of the display, the topmost first.
     QStringList stacking() const;
     // Starts another program on this display (it ends with the test).
@@ -62,7 +90,9 @@ public:
     // Ends the display server, as a log-out does.
     void endDisplay();
 
+    QString display() const { return m_display; }
     QString stateFolder() const { return m_state.path(); }
+    QString runtimeFolder() const { return m_runtime.path(); }
     qint64 sinceStart() const { return m_started.elapsed(); }
 
 private:
@@ -78,4 +108,7 @@ private:
     QString m_window;
     QString m_errors;
     QElapsedTimer m_started;
+    QString m_binary;
+    int m_brokenStandardError = -1;
+    int m_user = -1;
 };

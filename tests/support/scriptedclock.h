@@ -10,8 +10,8 @@ class EventLog;
 // A clock whose readings a test writes in advance. now() hands out the queued readings one by one
 // and then keeps returning the held one; every reading is counted and, with a log, recorded as
 // "now <date> <time>". secondsSinceMidnight() returns a value of its own (by default 50 ms into a
-// second). elapsed() starts at a set value and moves on by a set step at every reading, recorded
-// as "elapsed <ms> ms".
+// second), and wallTime() one set by the test. elapsed() starts at a set value and moves on by a
+// set step at every reading, recorded as "elapsed <ms> ms".
 class ScriptedClock final : public Clock
 {
 public:
@@ -26,6 +26,8 @@ public:
     std::chrono::nanoseconds currentElapsed() const { return m_elapsed; }
     void setElapsedStep(std::chrono::nanoseconds step) { m_elapsedStep = step; }
     void setSecondsSinceMidnight(double seconds) { m_secondsSinceMidnight = seconds; }
+    // The computer's clock as an instant; moved only by the test.
+    void setWallTime(WallTime wallTime) { m_wallTime = wallTime; }
 
     int nowReadings() const { return m_nowReadings; }
     // A reading was asked for when nothing was queued or held.
@@ -34,6 +36,7 @@ public:
 
     DateValue now() override;
     double secondsSinceMidnight() override;
+    WallTime wallTime() override { return m_wallTime; }
     std::chrono::nanoseconds elapsed() override;
 
     static QString describe(DateValue value);
@@ -44,6 +47,7 @@ private:
     EventLog* m_log;
     std::deque<DateValue> m_queue;
     std::optional<DateValue> m_held;
+    WallTime m_wallTime{};
     std::chrono::nanoseconds m_elapsed{0};
     std::chrono::nanoseconds m_elapsedStep{0};
     int m_nowReadings = 0;
