@@ -34,7 +34,6 @@ private Q_SLOTS:
     void oneTick();
     void straddlingReadings_data();
     void straddlingReadings();
-    void derivedTotalsAreProductsOfDays();
     void daylightSavingChanges_data();
     void daylightSavingChanges();
 
@@ -172,19 +171,6 @@ void TestCountdown::straddlingReadings()
     QCOMPARE(clock.nowReadings(), 3);
     QCOMPARE(clock.queued(), std::size_t(0));
     QVERIFY(!clock.ranDry());
-}
-
-void TestCountdown::derivedTotalsAreProductsOfDays()
-{
-    ScriptedClock clock;
-    clock.hold(makeDateValue(2024, 12, 24, 22, 30, 0)); // an hour and a half before
-    const CountdownTotals totals = ComputeCountdown(clock);
-    QCOMPARE(totals.DaysLeft, 1.5 / 24);
-    QCOMPARE(totals.HoursLeft, totals.DaysLeft * 24);
-    QCOMPARE(totals.MinutesLeft, totals.DaysLeft * 1440);
-    QCOMPARE(totals.SecondsLeft, totals.DaysLeft * 86400);
-    QCOMPARE(FormatTotal(totals.HoursLeft, english), QStringLiteral("1.50"));
-    QCOMPARE(FormatTotal(totals.MinutesLeft, english), QStringLiteral("90.00"));
 }
 
 // The countdown works on the wall clock: when the local clock goes back an hour the totals rise

@@ -2,7 +2,6 @@
 #include "datevalue.h"
 #include "localclock.h"
 
-#include <QDateTime>
 #include <QTest>
 
 #include <ctime>
@@ -18,13 +17,10 @@ private Q_SLOTS:
     void dateText();
     void parseDateText_data();
     void parseDateText();
-    void calendarParts_data();
-    void calendarParts();
     void daysBetween_data();
     void daysBetween();
     void localWallClock_data();
     void localWallClock();
-    void liveReadingsAgree();
 };
 
 void TestDateValue::dateText_data()
@@ -79,38 +75,6 @@ void TestDateValue::parseDateText()
 {
     QFETCH(QString, text);
     QVERIFY(!::parseDateText(text).has_value());
-}
-
-void TestDateValue::calendarParts_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("isoWeekday");
-
-    QTest::newRow("1 December 1992 was a Tuesday") << 1992 << 12 << 1 << 2;
-    QTest::newRow("1 December 2024 was a Sunday") << 2024 << 12 << 1 << 7;
-    QTest::newRow("Christmas 2024 a Wednesday") << 2024 << 12 << 25 << 3;
-    QTest::newRow("leap day 2024 a Thursday") << 2024 << 2 << 29 << 4;
-    QTest::newRow("1 January 2024 a Monday") << 2024 << 1 << 1 << 1;
-}
-
-void TestDateValue::calendarParts()
-{
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, day);
-    QFETCH(int, isoWeekday);
-
-    for (int second : {0, 12 * 3600, 86399}) {
-        const DateValue value = makeDateValue(year, unsigned(month), unsigned(day)) + seconds{second};
-        QCOMPARE(yearOf(value), year);
-        QCOMPARE(monthOf(value), unsigned(month));
-        QCOMPARE(dayOf(value), unsigned(day));
-        QCOMPARE(int(weekdayOf(value).iso_encoding()), isoWeekday);
-        QCOMPARE(timeOfDayOf(value).to_duration(), seconds{second});
-    }
-    QCOMPARE(christmasOf(year), makeDateValue(year, 12, 25));
 }
 
 void TestDateValue::daysBetween_data()
@@ -182,34 +146,6 @@ void TestDateValue::localWallClock()
                              .arg(time.minutes().count(), 2, 10, QLatin1Char('0'))
                              .arg(time.seconds().count(), 2, 10, QLatin1Char('0'));
     QCOMPARE(text, wallClock);
-}
-
-void TestDateValue::liveReadingsAgree()
-{
-    LocalClock clock;
-    const QDateTime before = QDateTime::currentDateTime();
-    const DateValue now = clock.now();
-    const double sinceMidnight = clock.secondsSinceMidnight();
-    const QDateTime after = QDateTime::currentDateTime();
-
-    const auto asValue = [](const QDateTime& t) {
-        const QDate d = t.date();
-        const QTime tm = t.time();
-        return makeDateValue(d.year(), unsigned(d.month()), unsigned(d.day()), tm.hour(),
-                             tm.minute(), tm.second());
-    };
-    QVERIFY(now >= asValue(before));
-    QVERIFY(now <= asValue(after));
-    QVERIFY(sinceMidnight >= 0 && sinceMidnight < 86400);
-    const double wholeSeconds = double(timeOfDayOf(now).to_duration().count());
-    // Same moment, or across midnight between the two readings.
-    QVERIFY(std::abs(sinceMidnight - wholeSeconds) < 2 || std::abs(sinceMidnight - wholeSeconds) > 86398);
-
-    const nanoseconds first = clock.elapsed();
-    QTest::qSleep(20);
-    const nanoseconds second = clock.elapsed();
-    QVERIFY(second - first >= milliseconds{15});
-    QVERIFY(second - first < seconds{5});
 }
 
 QTEST_GUILESS_MAIN(TestDateValue)

@@ -204,7 +204,7 @@ void TestEndToEnd::commandLine()
 // their places, and exactly one picture.
 void TestEndToEnd::firstTick()
 {
-    ProgramSession session({QStringLiteral("2024-12-01 12:00:00"), {}});
+    ProgramSession session(ProgramSession::at(QStringLiteral("2024-12-01 12:00:00")));
     QVERIFY(session.waitForWindow());
     const QRgb yellow = qRgb(255, 255, 0), blue = qRgb(0, 0, 255);
     const auto totalsShown = [yellow](const QImage& shot) {
@@ -270,7 +270,7 @@ void TestEndToEnd::pictureOfTheDay()
     QFETCH(QString, moment);
     QFETCH(QString, picture);
 
-    ProgramSession session({moment, {}});
+    ProgramSession session(ProgramSession::at(moment));
     QVERIFY(session.waitForWindow());
     QTRY_VERIFY_WITH_TIMEOUT(showsPicture(session.screenshot(), picture), 5000);
 }
@@ -280,7 +280,7 @@ void TestEndToEnd::pictureOfTheDay()
 // and ends the program with status 0 three seconds later.
 void TestEndToEnd::previewThenExit()
 {
-    ProgramSession session({QStringLiteral("2024-12-09 10:00:00"), {}});
+    ProgramSession session(ProgramSession::at(QStringLiteral("2024-12-09 10:00:00")));
     QVERIFY(session.waitForWindow());
     QTRY_VERIFY_WITH_TIMEOUT(showsPicture(session.screenshot(), QStringLiteral("Santa9")), 5000);
 

@@ -44,65 +44,34 @@ enum class Service
     NetworkTime,
 };
 
-const char* nameOf(Ending ending)
-{
-    switch (ending) {
-    case Ending::Exit:
-        return "EXIT";
-    case Ending::CloseWindow:
-        return "closed window";
-    case Ending::Terminate:
-        return "SIGTERM";
-    case Ending::KillThenStartAgain:
-        return "SIGKILL, then a new start";
-    case Ending::LoseDisplay:
-        return "lost display";
-    case Ending::Click26:
-        return "26th click";
-    case Ending::SessionEnd:
-        return "session end";
-    case Ending::CancelledSessionEndThenPreview:
-        return "cancelled session end, then a preview";
-    }
-    return "";
-}
+const std::pair<Ending, const char*> endings[] = {
+    {Ending::Exit, "EXIT"},
+    {Ending::CloseWindow, "closed window"},
+    {Ending::Terminate, "SIGTERM"},
+    {Ending::KillThenStartAgain, "SIGKILL, then a new start"},
+    {Ending::LoseDisplay, "lost display"},
+    {Ending::Click26, "26th click"},
+    {Ending::SessionEnd, "session end"},
+    {Ending::CancelledSessionEndThenPreview, "cancelled session end, then a preview"},
+};
 
-const char* nameOf(Service service)
+// Each with the mock's SetTime, in its own Python (see MockDateService::setSetTimeCode).
+struct Behaviour
 {
-    switch (service) {
-    case Service::AnswersAtOnce:
-        return "prompt answered at once";
-    case Service::Slow:
-        return "slow prompt";
-    case Service::RefusesTheSecondChange:
-        return "second change refused";
-    case Service::RefusesAfterTheFirst:
-        return "every change after the first refused";
-    case Service::NetworkTime:
-        return "network time on";
-    }
-    return "";
-}
-
-// The mock's SetTime, in its own Python (see MockDateService::setSetTimeCode).
-QString codeFor(Service service)
-{
-    switch (service) {
-    case Service::AnswersAtOnce:
-        return QStringLiteral("apply()");
-    case Service::Slow:
-        return QStringLiteral("time.sleep(1.5)\napply()");
-    case Service::RefusesTheSecondChange:
-        return QStringLiteral("if n == 2: refuse('org.freedesktop.PolicyKit1.Error.NotAuthorized')\n"
-                              "apply()");
-    case Service::RefusesAfterTheFirst:
-        return QStringLiteral("if n >= 2: refuse('org.freedesktop.PolicyKit1.Error.NotAuthorized')\n"
-                              "apply()");
-    case Service::NetworkTime:
-        return QStringLiteral("refuse('org.freedesktop.timedate1.AutomaticTimeSyncEnabled')");
-    }
-    return {};
-}
+    Service service;
+    const char* name;
+    const char* code;
+};
+const Behaviour behaviours[] = {
+    {Service::AnswersAtOnce, "prompt answered at once", "apply()"},
+    {Service::Slow, "slow prompt", "time.sleep(1.5)\napply()"},
+    {Service::RefusesTheSecondChange, "second change refused",
+        "if n == 2: refuse('org.freedesktop.PolicyKit1.Error.NotAuthorized')\napply()"},
+    {Service::RefusesAfterTheFirst, "every change after the first refused",
+        "if n >= 2: refuse('org.freedesktop.PolicyKit1.Error.NotAuthorized')\napply()"},
+    {Service::NetworkTime, "network time on",
+        "refuse('org.freedesktop.timedate1.AutomaticTimeSyncEnabled')"},
+};
 
 } // namespace
 
@@ -137,16 +106,13 @@ void TestEndings::everyEnd_data()
 {
     QTest::addColumn<Ending>("ending");
     QTest::addColumn<Service>("service");
+    QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("clockBack");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("told");
 
-    for (Ending ending : {Ending::Exit, Ending::CloseWindow, Ending::Terminate,
-             Ending::KillThenStartAgain, Ending::LoseDisplay, Ending::Click26, Ending::SessionEnd,
-             Ending::CancelledSessionEndThenPreview}) {
-        for (Service service : {Service::AnswersAtOnce, Service::Slow,
-                 Service::RefusesTheSecondChange, Service::RefusesAfterTheFirst,
-                 Service::NetworkTime}) {
+    for (const auto& [ending, endingName] : endings) {
+        for (const auto& [service, serviceName, code] : behaviours) {
             // Refused after the first change, the date cannot be put back: the person is told,
             // and the end says so.
             const bool clockBack = service != Service::RefusesAfterTheFirst;
@@ -176,8 +142,8 @@ void TestEndings::everyEnd_data()
             if (ending == Ending::KillThenStartAgain && clockBack && service != Service::NetworkTime)
                 told << "has been put back";
 
-            QTest::addRow("%s, %s", nameOf(ending), nameOf(service))
-                << ending << service << clockBack << status << told;
+            QTest::addRow("%s, %s", endingName, serviceName)
+                << ending << service << QString::fromLatin1(code) << clockBack << status << told;
         }
     }
 }
@@ -186,12 +152,13 @@ void TestEndings::everyEnd()
 {
     QFETCH(Ending, ending);
     QFETCH(Service, service);
+    QFETCH(QString, code);
     QFETCH(bool, clockBack);
     QFETCH(int, status);
     QFETCH(QStringList, told);
 
     QVERIFY(m_service.clearCalls());
-    QVERIFY(m_service.setSetTimeCode(codeFor(service)));
+    QVERIFY(m_service.setSetTimeCode(code));
     const bool logOut
         = ending == Ending::SessionEnd || ending == Ending::CancelledSessionEndThenPreview;
     SessionManager manager;

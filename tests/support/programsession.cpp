@@ -119,7 +119,6 @@ ProgramSession::ProgramSession(const Options& options)
     }
 
     start(m_program);
-    m_started.start();
 }
 
 ProgramSession::~ProgramSession()
@@ -295,9 +294,9 @@ void ProgramSession::closeWindow(const QString& window) const
     const auto atom = [connection](const char* name) {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(reply);
-        return atom;
+        return found;
     };
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;

@@ -36,6 +36,13 @@ public:
     };
 
     explicit ProgramSession(const Options& options);
+    // The program on the true clock, or at the given moment.
+    static Options at(const QString& moment)
+    {
+        Options options;
+        options.moment = moment;
+        return options;
+    }
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
@@ -93,7 +100,6 @@ public:
     QString display() const { return m_display; }
     QString stateFolder() const { return m_state.path(); }
     QString runtimeFolder() const { return m_runtime.path(); }
-    qint64 sinceStart() const { return m_started.elapsed(); }
 
 private:
     QString run(const QString& program, const QStringList& arguments) const;
@@ -107,7 +113,6 @@ private:
     QString m_display;
     QString m_window;
     QString m_errors;
-    QElapsedTimer m_started;
     QString m_binary;
     int m_brokenStandardError = -1;
     int m_user = -1;

@@ -91,10 +91,10 @@ void SessionManager::serve()
 
 namespace {
 
-Status newClient(SmsConn connection, SmPointer self, unsigned long* mask, SmsCallbacks* callbacks,
+Status newClient(SmsConn client, SmPointer manager, unsigned long* mask, SmsCallbacks* callbacks,
     char**)
 {
-    static_cast<SessionManager*>(self)->clientConnected(connection);
+    static_cast<SessionManager*>(manager)->clientConnected(client);
     *callbacks = {};
     callbacks->register_client.callback = [](SmsConn connection, SmPointer, char*) -> Status {
         return SmsRegisterClientReply(connection, clientId);
@@ -135,7 +135,7 @@ Status newClient(SmsConn connection, SmPointer self, unsigned long* mask, SmsCal
              &callbacks->save_yourself_done.manager_data, &callbacks->close_connection.manager_data,
              &callbacks->set_properties.manager_data, &callbacks->delete_properties.manager_data,
              &callbacks->get_properties.manager_data})
-        *data = self;
+        *data = manager;
     *mask = SmsRegisterClientProcMask | SmsInteractRequestProcMask | SmsInteractDoneProcMask
         | SmsSaveYourselfRequestProcMask | SmsSaveYourselfP2RequestProcMask
         | SmsSaveYourselfDoneProcMask | SmsCloseConnectionProcMask | SmsSetPropertiesProcMask
