@@ -307,7 +307,8 @@ void ProgramSession::closeWindow(const QString& window) const
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
         reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
+    // A round trip: the server has sent the message on before this connection goes.
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
 }
 
