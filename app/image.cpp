@@ -15,5 +15,5 @@ Image::Image(Control owner, QWidget* parent)
 void Image::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    m_picture.draw(painter, QPoint(0, 0), devicePixelRatioF());
+    m_picture.paint(painter, rect());
 }

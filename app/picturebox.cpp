@@ -4,8 +4,6 @@
 #include "layout.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 PictureBox::PictureBox(Control owner, bool bordered, QWidget* parent)
     : QWidget(parent)
@@ -33,18 +31,28 @@ QColor PictureBox::borderColour()
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_bordered) {
-        painter.setPen(borderColour());
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    m_picture.draw(painter, pictureRect().topLeft(), devicePixelRatioF());
-    // A keyboard user sees where the focus is: the platform's focus frame, over the picture.
-    if (hasFocus()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-    }
+    m_picture.paint(painter, rect(), m_bordered ? Layout::borderWidth : 0, borderColour());
+    if (hasFocus())
+        paintFocusOutline(painter);
+}
+
+void PictureBox::paintFocusOutline(QPainter& painter)
+{
+    // A keyboard user sees where the focus is, on black and on every paper alike: a white ring
+    // outside a black one, each two screen pixels wide or more, over the picture's edge.
+    const int band = qMax(2, qRound(2 * devicePixelRatioF()));
+    painter.save();
+    const QRect box = Pictures::inScreenPixels(painter, rect());
+    const auto ring = [&painter](const QRect& outer, int width, const QColor& colour) {
+        const QRect inner = outer.adjusted(width, width, -width, -width);
+        painter.fillRect(QRect(outer.topLeft(), QSize(outer.width(), width)), colour);
+        painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), QSize(outer.width(), width)), colour);
+        painter.fillRect(QRect(QPoint(outer.left(), inner.top()), QSize(width, inner.height())), colour);
+        painter.fillRect(QRect(QPoint(inner.right() + 1, inner.top()), QSize(width, inner.height())), colour);
+    };
+    ring(box, band, Qt::white);
+    ring(box.adjusted(band, band, -band, -band), band, Qt::black);
+    painter.restore();
 }
 
 void PictureBox::focusInEvent(QFocusEvent* event)

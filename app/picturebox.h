@@ -7,8 +7,8 @@
 #include <QWidget>
 
 // A box that is exactly as large as its picture, plus a 1-px plain border where it has one. The
-// picture is drawn at its own size, never scaled, 1 px in from the edge of a bordered box. With the
-// keyboard focus it shows the platform's focus frame.
+// picture is drawn at its own size, 1 px in from the edge of a bordered box. With the keyboard
+// focus it shows a clear outline.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintFocusOutline(QPainter& painter);
+
     Pictures::ScreenPicture m_picture;
     bool m_bordered;
 };

@@ -5,7 +5,27 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace Pictures {
+
+namespace {
+
+// The scales drawn for, smallest first. A fractional scale in between is served by the next
+// larger one.
+constexpr qreal renditionScales[] = {1.25, 1.5, 2, 3};
+
+bool isWhole(qreal scale)
+{
+    return std::abs(scale - std::round(scale)) < 0.001;
+}
+
+QString scaleName(qreal scale)
+{
+    return QString::number(scale, 'g', 3);
+}
+
+} // namespace
 
 QImage load(Control owner)
 {
@@ -17,11 +37,23 @@ QImage load(Control owner)
     return picture;
 }
 
-QImage load(Control owner, int scale)
+QImage load(Control owner, qreal scale)
 {
-    if (scale != 2 && scale != 3)
-        return {};
-    return QImage(QStringLiteral(":/pictures@%1x/%2.png").arg(scale).arg(controlName(owner)));
+    for (qreal drawn : renditionScales) {
+        if (std::abs(scale - drawn) < 0.001)
+            return QImage(QStringLiteral(":/pictures@%1x/%2.png")
+                              .arg(scaleName(drawn), controlName(owner)));
+    }
+    return {};
+}
+
+QRect inScreenPixels(QPainter& painter, const QRect& logical)
+{
+    const QTransform toScreen = painter.deviceTransform();
+    const QRectF exact = toScreen.mapRect(QRectF(logical));
+    painter.setWorldTransform(toScreen.inverted() * painter.worldTransform());
+    return QRect(QPoint(qRound(exact.left()), qRound(exact.top())),
+        QPoint(qRound(exact.right()) - 1, qRound(exact.bottom()) - 1));
 }
 
 ScreenPicture::ScreenPicture(Control owner, QImage picture)
@@ -29,28 +61,89 @@ ScreenPicture::ScreenPicture(Control owner, QImage picture)
     , m_picture(std::move(picture))
 { }
 
-void ScreenPicture::draw(QPainter& painter, QPoint topLeft, qreal devicePixelRatio)
+void ScreenPicture::paint(
+    QPainter& painter, const QRect& area, int border, const QColor& borderColour)
 {
-    if (devicePixelRatio > 1) {
-        const int scale = devicePixelRatio > 2 ? 3 : 2;
-        if (m_sharpScale != scale) {
-            m_sharp = load(m_owner, scale);
-            m_sharpScale = scale;
-        }
-        if (!m_sharp.isNull()) {
-            // Without smoothing: a fractional scale picks pixels, so no new colours appear.
-            painter.drawImage(QRect(topLeft, m_picture.size()), m_sharp);
+    const qreal scale = painter.device()->devicePixelRatioF();
+    if (isWhole(scale))
+        paintWhole(painter, area, border, borderColour, qRound(scale));
+    else
+        paintFractional(painter, area, border, borderColour, scale);
+}
+
+void ScreenPicture::paintWhole(
+    QPainter& painter, const QRect& area, int border, const QColor& borderColour, int scale)
+{
+    if (border > 0) {
+        painter.setPen(borderColour);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+    const QRect inside = area.adjusted(border, border, -border, -border);
+    if (scale > 1) {
+        const QImage& sharp = rendition(scale, m_picture.size() * scale);
+        if (!sharp.isNull()) {
+            painter.drawImage(inside, sharp);
             return;
         }
     }
-    painter.drawImage(topLeft, m_picture);
+    painter.drawImage(inside.topLeft(), m_picture);
+}
+
+void ScreenPicture::paintFractional(
+    QPainter& painter, const QRect& area, int border, const QColor& borderColour, qreal scale)
+{
+    painter.save();
+    const QRect box = inScreenPixels(painter, area);
+    // The picture at the scale's own size, in the middle of its box: what is left around it is
+    // the border, a screen pixel wide or more on every side.
+    const QImage& shown = rendition(scale, sizeAt(scale));
+    if (border > 0) {
+        painter.fillRect(box, borderColour);
+        painter.setClipRect(box.adjusted(1, 1, -1, -1));
+    }
+    const QSize room = box.size() - shown.size();
+    painter.drawImage(box.topLeft() + QPoint(room.width() / 2, room.height() / 2),
+        shown.isNull() ? m_picture : shown);
+    painter.restore();
+}
+
+QSize ScreenPicture::sizeAt(qreal scale) const
+{
+    return QSize(qRound(m_picture.width() * scale), qRound(m_picture.height() * scale));
+}
+
+const QImage& ScreenPicture::rendition(qreal scale, QSize size)
+{
+    if (m_shownScale == scale && m_shown.size() == size)
+        return m_shown;
+    m_shownScale = scale;
+    m_shown = {};
+    for (qreal drawn : renditionScales) {
+        if (drawn + 0.001 < scale)
+            continue;
+        const QImage source = load(m_owner, drawn);
+        if (source.isNull())
+            break;
+        // A whole scale keeps its crisp rendition as it is, and so does the one drawn for the
+        // scale; another is made to the size with an area-averaging filter that keeps every
+        // line's weight.
+        m_shown = std::abs(drawn - scale) < 0.001 || isWhole(scale)
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32)
+                  .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        break;
+    }
+    return m_shown;
 }
 
 QIcon windowIcon()
 {
-    // The 32 x 32 picture alone: the window system scales it where it needs other sizes, and the
-    // desktop's menus take the program's icon from the icon theme.
-    return QIcon(QStringLiteral(":/icons/icon.png"));
+    // Drawn for each size a title bar or task bar shows; the desktop's menus take the program's
+    // icon from the icon theme.
+    QIcon icon;
+    for (int size : {16, 24, 32})
+        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace Pictures

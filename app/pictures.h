@@ -3,6 +3,7 @@
 
 #include "controls.h"
 
+#include <QColor>
 #include <QIcon>
 #include <QImage>
 
@@ -13,27 +14,43 @@ class QPainter;
 namespace Pictures {
 
 QImage load(Control owner);
-// The same drawing rendered at twice or three times the size (scale 2 or 3), with the same
-// colours, for scaled screens; a null image for any other scale.
-QImage load(Control owner, int scale);
+// The same drawing rendered for a scaled screen: crisp, in the same colours, at twice or three
+// times the size; smooth (anti-aliased) at 1.25 and 1.5 times. A null image for any other scale.
+QImage load(Control owner, qreal scale);
 QIcon windowIcon();
 
-// Draws a picture at its own size in logical pixels. On a scaled screen it uses the rendition
-// drawn for that scale (the next larger one for a fractional scale), so that the picture is as
-// sharp as the text; at 1x it draws the picture itself, pixel for pixel.
+// Paints a picture in its widget, with a plain border around it where it has one. At 1x the
+// picture itself lands pixel for pixel; at whole scale factors the crisp rendition drawn for that
+// scale does. At a fractional scale the picture is drawn in the screen's own pixels, unscaled,
+// from the smooth rendition drawn at that scale (or the next larger one, made smaller with care),
+// so that lines of one weight keep one weight; and the border is at least one screen pixel wide
+// on every side.
 class ScreenPicture
 {
 public:
     ScreenPicture(Control owner, QImage picture);
 
     const QImage& picture() const { return m_picture; }
-    void draw(QPainter& painter, QPoint topLeft, qreal devicePixelRatio);
+    void paint(QPainter& painter, const QRect& area, int border = 0, const QColor& borderColour = {});
 
 private:
+    void paintWhole(QPainter& painter, const QRect& area, int border, const QColor& borderColour,
+        int scale);
+    void paintFractional(QPainter& painter, const QRect& area, int border,
+        const QColor& borderColour, qreal scale);
+    // The rendition for the scale, made to the size in screen pixels; kept until either changes.
+    const QImage& rendition(qreal scale, QSize size);
+    // The picture's size in screen pixels at the scale.
+    QSize sizeAt(qreal scale) const;
+
     Control m_owner;
     QImage m_picture;
-    QImage m_sharp;
-    int m_sharpScale = 1;
+    QImage m_shown;
+    qreal m_shownScale = 1;
 };
+
+// Where a rectangle of the painter's logical pixels falls in the screen's own pixels, rounded to
+// whole ones; and the painter set to paint in those.
+QRect inScreenPixels(QPainter& painter, const QRect& logical);
 
 } // namespace Pictures

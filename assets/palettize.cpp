@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Build-time tool: turns a rendered picture into a palette image holding exactly its colours, so
 // the program can keep every picture in a quarter of the memory of a 32-bit image. OUT.pix is the
-// program's own raw format; any other name is written in the format its suffix names (.png).
+// program's own raw format; any other name is written in the format its suffix names (.png), and
+// a picture rendered smooth, with more than 256 colours, as plain RGB.
 //   palettize IN.png OUT
 #include "picturedata.h"
 
@@ -10,6 +11,24 @@
 #include <QImage>
 
 #include <cstdio>
+
+namespace {
+
+int writeWithoutPalette(const QImage& rendered, const char* input, const char* output)
+{
+    const QString name = QString::fromLocal8Bit(output);
+    if (name.endsWith(QLatin1String(".pix"))) {
+        std::fprintf(stderr, "palettize: %s has more than 256 colours\n", input);
+        return 1;
+    }
+    if (!rendered.convertToFormat(QImage::Format_RGB32).save(name)) {
+        std::fprintf(stderr, "palettize: cannot write %s\n", output);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -36,10 +55,8 @@ int main(int argc, char* argv[])
             }
             auto found = index.constFind(in[x]);
             if (found == index.constEnd()) {
-                if (colours.size() == 256) {
-                    std::fprintf(stderr, "palettize: %s has more than 256 colours\n", argv[1]);
-                    return 1;
-                }
+                if (colours.size() == 256)
+                    return writeWithoutPalette(rendered, argv[1], argv[2]);
                 found = index.insert(in[x], int(colours.size()));
                 colours << in[x];
             }

@@ -17,6 +17,8 @@ expected=(
     "bin/santa-count-down"
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/16x16/apps/$id.png"
+    "share/icons/hicolor/24x24/apps/$id.png"
     "share/icons/hicolor/32x32/apps/$id.png"
     "share/icons/hicolor/scalable/apps/$id.svg"
     "share/doc/santa-count-down/copyright"
