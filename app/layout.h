@@ -37,8 +37,8 @@ struct LabelLayout
 struct PictureBoxLayout
 {
     Control control;
+    // The box takes its picture's size (and its border); only its place is laid out.
     QPoint topLeft;
-    QSize pictureSize;
     bool bordered;
     int tabOrder;
     const char* accessibleName;

@@ -37,3 +37,14 @@ constexpr Control santaForDay(int n)
 {
     return static_cast<Control>(int(Control::Santa1) + n - 1);
 }
+
+// The 26 day pictures, as the enumeration lists them: Santa1 to Santa23, NightBefore, XmassDay,
+// SantaNotDec. Every other list of them is made from this one.
+inline constexpr int DayPictureCount = int(Control::SantaNotDec) + 1;
+constexpr std::array<Control, DayPictureCount> dayPictures()
+{
+    std::array<Control, DayPictureCount> pictures{};
+    for (int i = 0; i < DayPictureCount; ++i)
+        pictures[std::size_t(i)] = static_cast<Control>(i);
+    return pictures;
+}

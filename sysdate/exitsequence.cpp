@@ -5,38 +5,18 @@
 #include "datekeeper.h"
 #include "formsurface.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr std::array<Control, 26> dayPicturesAsHidden = {
-    Control::Santa1,
-    Control::Santa2,
-    Control::Santa3,
-    Control::Santa4,
-    Control::Santa5,
-    Control::Santa6,
-    Control::Santa7,
-    Control::Santa8,
-    Control::Santa9,
-    Control::Santa10,
-    Control::Santa11,
-    Control::Santa12,
-    Control::Santa13,
-    Control::Santa14,
-    Control::Santa15,
-    Control::Santa16,
-    Control::Santa17,
-    Control::Santa18,
-    Control::Santa19,
-    Control::Santa20,
-    Control::Santa21,
-    Control::Santa22,
-    Control::Santa23,
-    Control::SantaNotDec,
-    Control::NightBefore,
-    Control::XmassDay,
-};
+// The day pictures in the order EXIT hides them: Santa1 to Santa23, then SantaNotDec,
+// NightBefore and XmassDay.
+constexpr std::array<Control, DayPictureCount> dayPicturesAsHidden = [] {
+    std::array<Control, DayPictureCount> order = dayPictures();
+    std::rotate(order.end() - 3, order.end() - 1, order.end());
+    return order;
+}();
 
 constexpr std::array<Control, 12> labelsAsHidden = {
     Control::Label5,
