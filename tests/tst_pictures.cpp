@@ -214,8 +214,16 @@ void TestPictures::pairsToldApartAtAGlance_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::newRow("two laughing heads") << "Santa1" << "Santa3";
+    QTest::newRow("heads in a disc, on consecutive days") << "Santa3" << "Santa4";
     QTest::newRow("Santa with a sack, twice") << "Santa13" << "Santa14";
+    QTest::newRow("a sack on the back, walking") << "Santa11" << "Santa21";
     QTest::newRow("two engraved Santas") << "Santa7" << "Santa16";
+    QTest::newRow("at work, and asleep, on golden ground") << "Santa7" << "XmassDay";
+    QTest::newRow("Santas on pale yellow: the book and the toy") << "Santa8" << "Santa9";
+    QTest::newRow("Santas on pale yellow: the toy and the telephone")
+        << "Santa9" << "Santa16";
+    QTest::newRow("Santas on pale yellow: the book and the telephone")
+        << "Santa8" << "Santa16";
 }
 
 void TestPictures::pairsToldApartAtAGlance()
@@ -238,11 +246,28 @@ void TestPictures::pairsToldApartAtAGlance()
     QVERIFY2(differing * 2 > subject, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(subject)));
 }
 
+// At every size a face on a transparent ground: the corners are see-through, every pixel is
+// either see-through or solid, and the 32-px icon keeps to 16 colours.
 void TestPictures::windowIcon()
 {
-    const QImage icon(QStringLiteral(":/icons/icon.png"));
-    QCOMPARE(icon.size(), QSize(32, 32));
-    QVERIFY(histogram(icon).size() <= 16);
+    for (int size : {16, 24, 32}) {
+        const QImage icon = QImage(QStringLiteral(":/icons/icon-%1.png").arg(size))
+                                .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(size, size));
+        for (const QPoint& corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1),
+                 QPoint(size - 1, size - 1)})
+            QCOMPARE(qAlpha(icon.pixel(corner)), 0);
+        int solid = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const int alpha = qAlpha(icon.pixel(x, y));
+                QVERIFY(alpha == 0 || alpha == 255);
+                solid += alpha == 255;
+            }
+        QVERIFY(solid > size * size / 3);
+        if (size == 32)
+            QVERIFY(histogram(icon).size() <= 16);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPictures)
