@@ -73,6 +73,24 @@ public:
     }
 };
 
+// The emblem only decorates the window: a screen reader passes over it.
+class DecorationAccessible final : public QAccessibleWidget
+{
+public:
+    explicit DecorationAccessible(QWidget* decoration)
+        : QAccessibleWidget(decoration, QAccessible::Graphic)
+    { }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        state.focusable = false;
+        return state;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -80,8 +98,10 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
         return nullptr;
     if (className == QLatin1String("Label"))
         return new LabelAccessible(static_cast<Label*>(widget));
-    if (className == QLatin1String("PictureBox") || className == QLatin1String("Image"))
+    if (className == QLatin1String("PictureBox"))
         return new PictureAccessible(widget);
+    if (className == QLatin1String("Image"))
+        return new DecorationAccessible(widget);
     if (className == QLatin1String("Form1"))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;

@@ -17,6 +17,8 @@
 #include "tickphase.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -45,6 +47,26 @@ void useFontSubstitutes()
 }
 
 } // namespace
+
+// The clock as the tick sees it, remembering its last reading: the date the tick showed, with no
+// reading more.
+class Form1::TickClock final : public Clock
+{
+public:
+    explicit TickClock(Clock& clock)
+        : m_clock(clock)
+    { }
+
+    DateValue last() const { return m_last; }
+    DateValue now() override { return m_last = m_clock.now(); }
+    double secondsSinceMidnight() override { return m_clock.secondsSinceMidnight(); }
+    WallTime wallTime() override { return m_clock.wallTime(); }
+    std::chrono::nanoseconds elapsed() override { return m_clock.elapsed(); }
+
+private:
+    Clock& m_clock;
+    DateValue m_last{};
+};
 
 Form1::Form1(Clock& clock, DateKeeper& keeper, QWidget* parent)
     : QWidget(parent)
@@ -85,10 +107,12 @@ Form1::Form1(Clock& clock, DateKeeper& keeper, QWidget* parent)
         Timer1_Timer();
     });
 
-    connect(qobject_cast<Label*>(control(Control::Label4)), &Label::clicked, this,
-        &Form1::Label4_Click);
+    auto* days = qobject_cast<Label*>(control(Control::Label4));
+    connect(days, &Label::clicked, this, &Form1::Label4_Click);
+    // Pressed without the mouse, the day then previewed is told to a screen reader.
+    connect(days, &Label::pressedWithoutMouse, this, &Form1::pressDaysWithoutMouse);
     auto* daysKeys = new QShortcut(QKeySequence(QString::fromLatin1(Layout::daysShortcut)), this);
-    connect(daysKeys, &QShortcut::activated, this, &Form1::Label4_Click);
+    connect(daysKeys, &QShortcut::activated, this, &Form1::pressDaysWithoutMouse);
     connect(qobject_cast<QPushButton*>(control(Control::Command1)), &QPushButton::clicked, this,
         &Form1::Command1_Click);
 
@@ -106,8 +130,6 @@ void Form1::createLabels()
             image1->setObjectName(controlName(Control::Image1));
             image1->move(Layout::image1Geometry.topLeft());
             image1->setToolTip(Layout::image1ToolTip());
-            image1->setAccessibleName(QStringLiteral("Santa Count Down emblem"));
-            image1->setAccessibleDescription(QStringLiteral("A gold star over a snowy fir tree"));
             m_controls[std::size_t(Control::Image1)] = image1;
         }
         auto* label = new Label(row->box, this);
@@ -171,8 +193,10 @@ void Form1::setTabOrder()
 void Form1::describeForAssistiveTechnology()
 {
     qobject_cast<Label*>(control(Layout::heading))->setHeading(true);
-    for (const auto& [caption, total] : Layout::unitCaptions)
+    for (const auto& [caption, total, unit] : Layout::unitCaptions) {
         qobject_cast<Label*>(control(caption))->setBuddy(control(total));
+        qobject_cast<Label*>(control(total))->setUnit(QString::fromLatin1(unit));
+    }
     auto* days = qobject_cast<Label*>(control(Control::Label4));
     days->setPressable(QKeySequence(QString::fromLatin1(Layout::daysShortcut)));
     days->setMinimumBox(Layout::daysClickBox);
@@ -194,10 +218,46 @@ void Form1::Timer1_Timer()
 {
     if (m_exiting)
         return;
-    const CountdownTotals totals = ComputeCountdown(m_clock);
-    ShowCountdownTexts(totals, m_clock, *this);
-    ShowDayPicture(m_clock, *this);
+    TickClock clock(m_clock);
+    m_tickClock = &clock;
+    const CountdownTotals totals = ComputeCountdown(clock);
+    ShowCountdownTexts(totals, clock, *this);
+    ShowDayPicture(clock, *this);
+    m_tickClock = nullptr;
+    tellAssistiveTechnology(calendarDateOf(clock.last()));
     keepTicksAfterSecondStarts();
+}
+
+void Form1::tellAssistiveTechnology(std::chrono::year_month_day shown)
+{
+    // What a screen reader reads first, and on "where am I": the time left, told anew only when
+    // the days total changes, so that the ticks in between stay silent.
+    const QString daysLeft = qobject_cast<Label*>(control(Control::DayLabel))->caption();
+    if (daysLeft != m_toldDaysLeft) {
+        m_toldDaysLeft = daysLeft;
+        const QString timeLeft = Layout::timeLeftDescription(daysLeft);
+        control(Control::Command1)->setAccessibleDescription(timeLeft);
+        setAccessibleDescription(timeLeft);
+    }
+
+    // After "Days" was pressed without the mouse, the day previewed is told once it shows: the
+    // focus goes to its picture, which carries the date in its name.
+    if (m_previewToTell && shown != m_shownWhenPressed) {
+        m_previewToTell = false;
+        QWidget* picture = control(m_shownDayPicture);
+        if (isActiveWindow() && !picture->isHidden() && !picture->hasFocus())
+            picture->setFocus(Qt::OtherFocusReason);
+    }
+    m_lastShown = shown;
+}
+
+void Form1::pressDaysWithoutMouse()
+{
+    if (m_exiting)
+        return;
+    m_previewToTell = true;
+    m_shownWhenPressed = m_lastShown;
+    Label4_Click();
 }
 
 void Form1::keepTicksAfterSecondStarts()
@@ -249,6 +309,9 @@ void Form1::tell(const DateNotice& notice, bool waitForAnswer)
     box->setObjectName(QStringLiteral("Notice"));
     box->setInformativeText(notice.details);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Its icon says, to a screen reader, what it shows.
+    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(QStringLiteral("Warning"));
     if (waitForAnswer)
         box->exec();
     else
@@ -266,6 +329,28 @@ void Form1::setVisible(Control which, bool visible)
 {
     QWidget* target = control(which);
     Q_ASSERT(target);
+    if (int(which) < DayPictureCount) {
+        if (visible) {
+            // Named, before it shows, after the date the tick read.
+            if (m_tickClock) {
+                const auto date = calendarDateOf(m_tickClock->last());
+                const QString name = Layout::dayPictureName(QLocale().toString(
+                    QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day()))),
+                    QLocale::LongFormat));
+                if (target->accessibleName() != name)
+                    target->setAccessibleName(name);
+            }
+            m_shownDayPicture = which;
+        } else if (target->hasFocus()) {
+            // The focus on a day picture that gives way to another goes to that one, rather than
+            // on to whatever comes next in the tab order.
+            QWidget* shown = control(m_shownDayPicture);
+            if (shown != target && !shown->isHidden())
+                shown->setFocus(Qt::OtherFocusReason);
+            else
+                target->clearFocus();
+        }
+    }
     target->setVisible(visible);
 }
 

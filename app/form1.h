@@ -73,6 +73,8 @@ private:
 
     void Form_Load();
     void Timer1_Timer();
+    void tellAssistiveTechnology(std::chrono::year_month_day shown);
+    void pressDaysWithoutMouse();
     void keepTicksAfterSecondStarts();
     void Label4_Click();
     void Command1_Click();
@@ -88,4 +90,14 @@ private:
     QTimer* m_timer1 = nullptr;
     // Starts Timer1 again at the right moment of the second, once. Not a control of the form.
     QTimer m_realignment;
+    // What a screen reader has been told: the days total, and the date the last tick showed; a
+    // preview day still to tell, pressed while that date showed.
+    QString m_toldDaysLeft;
+    std::chrono::year_month_day m_lastShown{};
+    std::chrono::year_month_day m_shownWhenPressed{};
+    bool m_previewToTell = false;
+    // The day picture shown last, and the clock of the tick under way, if one is.
+    Control m_shownDayPicture = Control::SantaNotDec;
+    class TickClock;
+    TickClock* m_tickClock = nullptr;
 };

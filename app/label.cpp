@@ -77,12 +77,21 @@ void Label::setMinimumBox(QSize box)
         fitToText();
 }
 
+void Label::setUnit(const QString& unit)
+{
+    m_unit = unit;
+    updateAccessibleName();
+}
+
 // Told only when it changes: the totals are written every second, mostly with the same text, and
 // a screen reader should not hear about the unchanged ones.
 void Label::updateAccessibleName()
 {
-    if (accessibleName() != text())
-        setAccessibleName(text());
+    const QString name = m_unit.isEmpty() || text().isEmpty()
+        ? text()
+        : QStringLiteral("%1 %2").arg(text(), m_unit);
+    if (accessibleName() != name)
+        setAccessibleName(name);
 }
 
 void Label::fitToText()

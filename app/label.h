@@ -22,14 +22,16 @@ public:
     QString caption() const { return text(); }
 
     // What assistive technology is told of it: a heading, and whether it can be pressed (with
-    // the keys that press it). A unit caption names its total through QLabel's buddy.
+    // the keys that press it). A unit caption names its total through QLabel's buddy; a total
+    // is read with its unit ("15.42 days").
     void setHeading(bool heading) { m_heading = heading; }
     bool isHeading() const { return m_heading; }
     void setPressable(const QKeySequence& shortcut);
     bool isPressable() const { return m_pressable; }
     const QKeySequence& shortcut() const { return m_shortcut; }
-    // Presses it as a click would.
-    void click() { Q_EMIT clicked(); }
+    void setUnit(const QString& unit);
+    // Presses it as a click would, for someone who does not use the mouse.
+    void click() { Q_EMIT pressedWithoutMouse(); }
 
     // The smallest box it takes, whatever its text: the area a click counts in.
     void setMinimumBox(QSize box);
@@ -39,6 +41,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void pressedWithoutMouse();
     void captionChanged(const QString& caption);
 
 protected:
@@ -54,6 +57,7 @@ private:
     Layout::Box m_box;
     QSize m_minimumBox;
     QKeySequence m_shortcut;
+    QString m_unit;
     bool m_heading = false;
     bool m_pressable = false;
     bool m_pressed = false;

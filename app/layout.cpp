@@ -139,6 +139,17 @@ QString daysDescription()
         .arg(QLatin1String(daysShortcut));
 }
 
+QString timeLeftDescription(const QString& daysLeft)
+{
+    return QStringLiteral("%1 days until Christmas. %2 previews the days of December.")
+        .arg(daysLeft, QLatin1String(daysShortcut));
+}
+
+QString dayPictureName(const QString& date)
+{
+    return QStringLiteral("Picture for %1").arg(date);
+}
+
 QString image1ToolTip()
 {
     return QStringLiteral("Copyright \u00a9 2026 the Santa Count Down developers");

@@ -73,12 +73,18 @@ inline constexpr Control heading = Control::Label5;
 // of a pixel less between letters keeps the designed lines "Santa Claus / Will be here / in:".
 inline constexpr qreal headingLetterSpacing = -0.1;
 
-// Each unit caption and the total it names.
-inline constexpr std::pair<Control, Control> unitCaptions[] = {
-    {Control::Label1, Control::SecLabel},
-    {Control::Label2, Control::MinLabel},
-    {Control::Label3, Control::HouLabel},
-    {Control::Label4, Control::DayLabel},
+// Each unit caption, the total it names, and the unit as a screen reader reads it with the total.
+struct UnitCaption
+{
+    Control caption;
+    Control total;
+    const char* unit;
+};
+inline constexpr UnitCaption unitCaptions[] = {
+    {Control::Label1, Control::SecLabel, "seconds"},
+    {Control::Label2, Control::MinLabel, "minutes"},
+    {Control::Label3, Control::HouLabel, "hours"},
+    {Control::Label4, Control::DayLabel, "days"},
 };
 
 // "Days" takes a click anywhere in its own box, however narrow the font draws the word.
@@ -87,6 +93,11 @@ inline constexpr QSize daysClickBox{36, 16};
 inline constexpr const char* daysShortcut = "Alt+D";
 QString daysToolTip();
 QString daysDescription();
+// What a screen reader reads of EXIT and the window, with the days total as shown: the time
+// left, and how to preview the days.
+QString timeLeftDescription(const QString& daysLeft);
+// The name of the day picture showing, with the date it shows.
+QString dayPictureName(const QString& date);
 
 // Image1 sits between Label5 and Label4 in the stacking order of the labels.
 inline constexpr Control image1StacksBelow = Control::Label5;

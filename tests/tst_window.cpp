@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "datekeeper.h"
+#include "inwindowpreview.h"
 #include "daypicture.h"
 #include "form1.h"
 #include "image.h"
@@ -90,6 +91,7 @@ private Q_SLOTS:
     void enterAndSpaceClickExit();
     void clicksElsewhereChangeNothing();
     void accessibleTree();
+    void focusOutlineShows();
     void exitHasFocusWhenFirstActivated();
     void daysTakesClicksInItsWholeBox_data();
     void daysTakesClicksInItsWholeBox();
@@ -506,51 +508,63 @@ void TestWindow::clicksElsewhereChangeNothing()
     QCOMPARE(m_clock->nowReadings(), readings);
 }
 
-// What a screen reader finds: the window, a heading, each unit caption labelling its total, the
-// pictures as images (hidden ones not focusable), "Days" with a press action and its keys, and no
-// news of a caption that a tick wrote again unchanged.
+// What a screen reader finds and hears, through the platform's accessibility as a reader would:
+// the window, a heading, each total with its unit and labelled by its caption, the pictures as
+// images with the date they show (hidden ones not focusable), the emblem passed over, "Days" with
+// a press action and its keys. The time left and the Alt+D hint are in what is read when the
+// window opens and on "where am I" (EXIT's description, and the window's); a tick that does not
+// change the days total tells the reader nothing it would speak; each press of Alt+D is told once,
+// naming the day it shows.
 void TestWindow::accessibleTree()
 {
-    // As when a screen reader listens; events come to the handler instead of the platform.
     QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY(platform);
     platform->setActive(true);
-    static QList<QObject*> renamed;
-    renamed.clear();
+    static QList<std::pair<QAccessible::Event, QObject*>> heard;
+    heard.clear();
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() == QAccessible::NameChanged)
-            renamed << event->object();
+        heard.append({event->type(), event->object()});
     });
     const auto uninstall = qScopeGuard([platform] {
         QAccessible::installUpdateHandler(nullptr);
         platform->setActive(false);
     });
 
-    Form1 form(*m_clock, *m_keeper);
+    InWindowPreview preview(makeDateValue(2024, 12, 9, 12, 0, 0));
+    DateKeeper keeper(preview.systemDate);
+    Form1 form(preview.preview, keeper);
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     tick(form);
     const auto face = [&form](Control control) {
         return QAccessible::queryAccessibleInterface(form.control(control));
     };
-    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
-    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name),
-             QStringLiteral("Santa Count Down"));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Santa Count Down"));
+    QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
+    const QString timeLeft = QStringLiteral("15.50 days until Christmas. Alt+D previews the days of December.");
+    QCOMPARE(face(Control::Command1)->text(QAccessible::Description), timeLeft);
+    QCOMPARE(window->text(QAccessible::Description), timeLeft);
+
     QCOMPARE(face(Control::Label5)->role(), QAccessible::Heading);
     QCOMPARE(face(Control::Label9)->role(), QAccessible::StaticText);
-    QCOMPARE(face(Control::SecLabel)->text(QAccessible::Name), QStringLiteral("2030400.00"));
-    for (Control picture : {Control::Santa1, Control::Santa2, Control::LogoKestrel, Control::Image1}) {
+    QCOMPARE(face(Control::SecLabel)->text(QAccessible::Name), QStringLiteral("1339200.00 seconds"));
+    QCOMPARE(face(Control::MinLabel)->text(QAccessible::Name), QStringLiteral("22320.00 minutes"));
+    QCOMPARE(face(Control::HouLabel)->text(QAccessible::Name), QStringLiteral("372.00 hours"));
+    QCOMPARE(face(Control::DayLabel)->text(QAccessible::Name), QStringLiteral("15.50 days"));
+    for (Control picture : {Control::Santa9, Control::Santa2, Control::LogoKestrel}) {
         QCOMPARE(face(picture)->role(), QAccessible::Graphic);
         QVERIFY(face(picture)->text(QAccessible::Description).size() > 20);
     }
-    QVERIFY(face(Control::Santa1)->state().focusable);
+    QCOMPARE(face(Control::Santa9)->text(QAccessible::Name),
+        QStringLiteral("Picture for Monday, December 9, 2024"));
+    QVERIFY(face(Control::Santa9)->state().focusable);
     QVERIFY(!face(Control::Santa2)->state().focusable); // hidden today
+    QVERIFY(face(Control::Image1)->state().invisible);
+    QVERIFY(face(Control::Image1)->text(QAccessible::Name).isEmpty());
 
-    const QList<std::pair<Control, Control>> captions = {{Control::Label1, Control::SecLabel},
-                                                         {Control::Label2, Control::MinLabel},
-                                                         {Control::Label3, Control::HouLabel},
-                                                         {Control::Label4, Control::DayLabel}};
-    for (const auto& [caption, total] : captions) {
+    for (const auto& [caption, total, unit] : Layout::unitCaptions) {
         const auto labelledBy = face(total)->relations(QAccessible::Label);
         QCOMPARE(labelledBy.size(), 1);
         QCOMPARE(labelledBy.front().first->object(), form.control(caption));
@@ -558,26 +572,77 @@ void TestWindow::accessibleTree()
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.front().first->object(), form.control(total));
     }
-
-    // "Days" is pressed by its action and by its keys, as by a click.
     auto* days = face(Control::Label4)->actionInterface();
     QVERIFY(days);
     QVERIFY(days->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(days->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
              QStringList{"Alt+D"});
-    QVERIFY(face(Control::Label4)->text(QAccessible::Description).contains(QLatin1String("Alt+D")));
-    days->doAction(QAccessibleActionInterface::pressAction());
-    QTest::keyClick(&form, Qt::Key_D, Qt::AltModifier);
-    QCOMPARE(m_systemDate->datesSet(), (QStringList{"12-01-1992", "12-02-1992"}));
-    QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
 
-    // The same moment again: six captions written, none changed, nothing to tell.
-    renamed.clear();
+    // Seconds later, the days total the same: nothing for the focus or the window, nothing told.
+    const auto spoken = [&form] {
+        QStringList told;
+        for (const auto& [type, object] : std::as_const(heard)) {
+            if (type == QAccessible::Focus || object == &form || object == QApplication::focusWidget())
+                told << QStringLiteral("%1 %2").arg(int(type)).arg(object->objectName());
+        }
+        return told;
+    };
+    heard.clear();
+    preview.computer.hold(makeDateValue(2024, 12, 9, 12, 0, 7));
     tick(form);
-    QCOMPARE(renamed.size(), 0);
-    m_clock->hold(makeDateValue(2024, 12, 1, 12, 0, 1));
+    QCOMPARE(spoken(), QStringList{});
+    QCOMPARE(face(Control::DayLabel)->text(QAccessible::Name), QStringLiteral("15.50 days"));
+
+    // Presses of Alt+D, each followed by the tick that shows its day: one announcement each, the
+    // focus on the day's picture, whose name carries the date (past EXIT in the tab order, too).
+    const QString focused = QStringLiteral("%1 ").arg(int(QAccessible::Focus));
+    for (int day = 1; day <= 10; ++day) {
+        heard.clear();
+        QTest::keyClick(&form, Qt::Key_D, Qt::AltModifier);
+        tick(form);
+        const Control picture = santaForDay(day);
+        QCOMPARE(QApplication::focusWidget(), form.control(picture));
+        QCOMPARE(face(picture)->text(QAccessible::Name),
+            QStringLiteral("Picture for ") + QLocale().toString(QDate(1992, 12, day), QLocale::LongFormat));
+        QVERIFY2(spoken().filter(focused) == QStringList{focused + controlName(picture)}, qPrintable(QString::number(day) + spoken().join(QLatin1Char(','))));
+    }
+    // The press action is told the same way. A click of the mouse moves no focus there, but the
+    // focus on a day picture stays with the day picture.
+    heard.clear();
+    days->doAction(QAccessibleActionInterface::pressAction());
     tick(form);
-    QCOMPARE(renamed.size(), 3); // the seconds, minutes and the time line changed
+    QCOMPARE(QApplication::focusWidget(), form.control(Control::Santa11));
+    QCOMPARE(spoken().filter(focused), QStringList{focused + QStringLiteral("Santa11")});
+    form.control(Control::Command1)->setFocus();
+    QTest::mouseClick(form.control(Control::Label4), Qt::LeftButton, {}, QPoint(5, 5));
+    tick(form);
+    QCOMPARE(QApplication::focusWidget(), form.control(Control::Command1));
+}
+
+// The focused picture wears an outline two screen pixels wide or more on all four sides, white
+// outside black: seen on the black window and on every paper.
+void TestWindow::focusOutlineShows()
+{
+    Form1 form(*m_clock, *m_keeper);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    tick(form);
+    auto* santa1 = qobject_cast<PictureBox*>(form.control(Control::Santa1));
+    santa1->setFocus(Qt::TabFocusReason);
+    const QImage shot = santa1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int last = shot.width() - 1, bottom = shot.height() - 1;
+    for (int inset : {0, 1}) {
+        for (int i = 4; i < shot.width() - 4; ++i) {
+            QCOMPARE(shot.pixel(i, inset), qRgb(255, 255, 255));
+            QCOMPARE(shot.pixel(i, bottom - inset), qRgb(255, 255, 255));
+            QCOMPARE(shot.pixel(i, 2 + inset), qRgb(0, 0, 0));
+        }
+        for (int i = 4; i < shot.height() - 4; ++i) {
+            QCOMPARE(shot.pixel(inset, i), qRgb(255, 255, 255));
+            QCOMPARE(shot.pixel(last - inset, i), qRgb(255, 255, 255));
+            QCOMPARE(shot.pixel(last - 2 - inset, i), qRgb(0, 0, 0));
+        }
+    }
 }
 
 // Activated only after a tick has shown a picture earlier in the tab order, the window still
