@@ -14,6 +14,7 @@
 #include "pictures.h"
 #include "previewstepper.h"
 #include "showcountdowntexts.h"
+#include "textformats.h"
 #include "tickphase.h"
 
 #include <QApplication>
@@ -45,6 +46,25 @@ void useFontSubstitutes()
     if (QFont::substitutes(family).isEmpty())
         QFont::insertSubstitutions(family, Layout::fontSubstitutes());
 }
+
+// One reading, given again: for working out what the window shows from it, with no reading more.
+class FixedClock final : public Clock
+{
+public:
+    FixedClock(DateValue reading, Clock& clock)
+        : m_reading(reading)
+        , m_clock(clock)
+    { }
+
+    DateValue now() override { return m_reading; }
+    double secondsSinceMidnight() override { return m_clock.secondsSinceMidnight(); }
+    WallTime wallTime() override { return m_clock.wallTime(); }
+    std::chrono::nanoseconds elapsed() override { return m_clock.elapsed(); }
+
+private:
+    DateValue m_reading;
+    Clock& m_clock;
+};
 
 } // namespace
 
@@ -211,7 +231,20 @@ QWidget* Form1::control(Control which) const
 
 void Form1::Form_Load()
 {
-    m_state.StartupDate = dateText(m_clock.now());
+    const DateValue loaded = m_clock.now();
+    m_state.StartupDate = dateText(loaded);
+    // A screen reader reads the time left as soon as the window opens, before the first tick:
+    // worked out from the same reading, with none more.
+    FixedClock atLoad(loaded, m_clock);
+    describeTimeLeft(FormatTotal(ComputeCountdown(atLoad).DaysLeft));
+}
+
+void Form1::describeTimeLeft(const QString& daysLeft)
+{
+    m_toldDaysLeft = daysLeft;
+    const QString timeLeft = Layout::timeLeftDescription(daysLeft);
+    control(Control::Command1)->setAccessibleDescription(timeLeft);
+    setAccessibleDescription(timeLeft);
 }
 
 void Form1::Timer1_Timer()
@@ -230,25 +263,23 @@ void Form1::Timer1_Timer()
 
 void Form1::tellAssistiveTechnology(std::chrono::year_month_day shown)
 {
-    // What a screen reader reads first, and on "where am I": the time left, told anew only when
-    // the days total changes, so that the ticks in between stay silent.
-    const QString daysLeft = qobject_cast<Label*>(control(Control::DayLabel))->caption();
-    if (daysLeft != m_toldDaysLeft) {
-        m_toldDaysLeft = daysLeft;
-        const QString timeLeft = Layout::timeLeftDescription(daysLeft);
-        control(Control::Command1)->setAccessibleDescription(timeLeft);
-        setAccessibleDescription(timeLeft);
-    }
-
     // After "Days" was pressed without the mouse, the day previewed is told once it shows: the
-    // focus goes to its picture, which carries the date in its name.
-    if (m_previewToTell && shown != m_shownWhenPressed) {
+    // focus goes to its picture, which carries the date in its name. A notice in front (a
+    // refusal told) holds it back until the window has the focus again.
+    if (m_previewToTell && shown != m_shownWhenPressed && isActiveWindow()) {
         m_previewToTell = false;
         QWidget* picture = control(m_shownDayPicture);
-        if (isActiveWindow() && !picture->isHidden() && !picture->hasFocus())
+        if (!picture->isHidden() && !picture->hasFocus())
             picture->setFocus(Qt::OtherFocusReason);
     }
     m_lastShown = shown;
+
+    // What a screen reader reads first, and on "where am I": the time left, told anew only when
+    // the days total changes, so that the ticks in between stay silent; after the focus has
+    // moved, so that a reader hears the day, not the total, when a press changed both.
+    const QString daysLeft = qobject_cast<Label*>(control(Control::DayLabel))->caption();
+    if (daysLeft != m_toldDaysLeft)
+        describeTimeLeft(daysLeft);
 }
 
 void Form1::pressDaysWithoutMouse()

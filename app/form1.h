@@ -74,6 +74,7 @@ private:
     void Form_Load();
     void Timer1_Timer();
     void tellAssistiveTechnology(std::chrono::year_month_day shown);
+    void describeTimeLeft(const QString& daysLeft);
     void pressDaysWithoutMouse();
     void keepTicksAfterSecondStarts();
     void Label4_Click();
