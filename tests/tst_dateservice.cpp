@@ -103,9 +103,8 @@ private:
 
 void TestDateService::initTestCase()
 {
-    const QString unsafe = ProgramSession::cannotStartSafely();
-    if (!unsafe.isEmpty())
-        QSKIP(qPrintable(unsafe));
+    SCD_SKIP_WITH_REASON(ProgramSession::cannotRun());
+    SCD_SKIP_WITH_REASON(MockDateService::missingTools());
     // Belt and braces: even if something asked for the system bus, it would find none.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/none");
     const QString error = m_service.start();

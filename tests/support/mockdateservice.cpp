@@ -47,6 +47,18 @@ void MockDateService::stop(QProcess& process)
     }
 }
 
+QString MockDateService::missingTools()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        return QStringLiteral("Not installed: dbus-daemon (dbus-daemon)");
+    QProcess probe;
+    probe.start(python, {QStringLiteral("-c"), QStringLiteral("import dbusmock")});
+    if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit
+        || probe.exitCode() != 0)
+        return QStringLiteral("Not installed: python3 with dbusmock (python3-dbusmock)");
+    return {};
+}
+
 QString MockDateService::start()
 {
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));

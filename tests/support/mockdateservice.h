@@ -20,6 +20,8 @@ public:
     MockDateService(const MockDateService&) = delete;
     MockDateService& operator=(const MockDateService&) = delete;
 
+    // What the service needs and this machine lacks, with the Debian packages; empty if nothing.
+    static QString missingTools();
     // Starts the bus and the service; an empty string when both are up, otherwise what went
     // wrong.
     QString start();

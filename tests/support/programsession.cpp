@@ -4,6 +4,8 @@
 #include "childprocess.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -59,6 +61,28 @@ QString ProgramSession::cannotStartSafely()
     return (bounding >> capSysTime) & 1
         ? QStringLiteral("The program would keep the right to set the clock; refusing.")
         : QString();
+}
+
+QString ProgramSession::missingTools()
+{
+    const std::pair<const char*, const char*> tools[] = {{"Xvfb", "xvfb"}, {"xdotool", "xdotool"},
+        {"xwininfo", "x11-utils"}, {"xwd", "x11-apps"}, {"setpriv", "util-linux"}};
+    QStringList missing;
+    for (const auto& [tool, package] : tools) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            missing << QStringLiteral("%1 (%2)").arg(QLatin1String(tool), QLatin1String(package));
+    }
+    if (!QFileInfo(QStringLiteral("/usr/bin/convert")).isExecutable())
+        missing << QStringLiteral("ImageMagick's convert (imagemagick)");
+    if (!QFileInfo::exists(QStringLiteral(SCD_LIBFAKETIME)))
+        missing << QStringLiteral("libfaketime (libfaketime)");
+    return missing.isEmpty() ? QString() : QStringLiteral("Not installed: ") + missing.join(QStringLiteral(", "));
+}
+
+QString ProgramSession::cannotRun()
+{
+    const QString missing = missingTools();
+    return missing.isEmpty() ? cannotStartSafely() : missing;
 }
 
 ProgramSession::ProgramSession(const Options& options)

@@ -1,6 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+#include <QTest>
+
+// A test that cannot run on this machine is skipped with the reason; where every test must run
+// (SCD_REQUIRE_EVERY_TEST is set, as in CI), it fails with it instead.
+#define SCD_SKIP_WITH_REASON(reason)                                                               \
+    do {                                                                                           \
+        if (const QString scdReason = (reason); !scdReason.isEmpty()) {                            \
+            if (qEnvironmentVariableIsSet("SCD_REQUIRE_EVERY_TEST"))                               \
+                QFAIL(qPrintable(scdReason));                                                      \
+            QSKIP(qPrintable(scdReason));                                                          \
+        }                                                                                          \
+    } while (false)
+
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
@@ -49,6 +63,11 @@ public:
 
     // Whether the right to set the clock can be kept from the program; the reason if not.
     static QString cannotStartSafely();
+    // What a session needs and this machine lacks (a virtual display, the tools that look at it
+    // and click, the library that fakes the moment), with the Debian packages; empty if nothing.
+    static QString missingTools();
+    // Why a test of the real program cannot run here, or nothing.
+    static QString cannotRun();
 
     // Starts (another copy of) the program on this display, with this session's environment and
     // the given variables on top.
