@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -53,9 +55,12 @@ std::optional<int> CommandLine::handle(int argc, char* argv[])
     QCoreApplication parsing(namedCount, named.data());
     QCoreApplication::setApplicationName(QStringLiteral("santa-count-down"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SCD_VERSION));
+    Translations::install();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    //: The lines of --help, each at most 80 characters. "Days" and EXIT are the window's own
+    //: captions, which stay in English.
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Counts down to Christmas: once a second, one window shows the time left until\n"
         "midnight at the start of 25 December in days, hours, minutes and seconds, with\n"
         "the date, the time and a picture for the day.\n"
@@ -73,7 +78,8 @@ std::optional<int> CommandLine::handle(int argc, char* argv[])
 
     if (!parser.parse(QCoreApplication::arguments())) {
         print(stderr,
-            QStringLiteral("santa-count-down: %1\nTry 'santa-count-down --help'.\n")
+            //: %1 is Qt's own message about the command line.
+            QCoreApplication::translate("CommandLine", "santa-count-down: %1\nTry 'santa-count-down --help'.\n")
                 .arg(parser.errorText()));
         return usageError;
     }
@@ -87,8 +93,8 @@ std::optional<int> CommandLine::handle(int argc, char* argv[])
     }
     if (!parser.positionalArguments().isEmpty()) {
         print(stderr,
-            QStringLiteral("santa-count-down: unexpected argument '%1'\nTry "
-                           "'santa-count-down --help'.\n")
+            QCoreApplication::translate("CommandLine",
+                "santa-count-down: unexpected argument '%1'\nTry 'santa-count-down --help'.\n")
                 .arg(parser.positionalArguments().constFirst()));
         return usageError;
     }

@@ -180,8 +180,8 @@ void Form1::createPictureBoxesAndButton()
         auto* box = new PictureBox(row->control, row->bordered, this);
         box->setObjectName(controlName(row->control));
         box->move(row->topLeft);
-        box->setAccessibleName(QString::fromLatin1(row->accessibleName));
-        box->setAccessibleDescription(QString::fromLatin1(row->description));
+        box->setAccessibleName(Layout::pictureText(row->accessibleName));
+        box->setAccessibleDescription(Layout::pictureText(row->description));
         box->hide();
         m_controls[std::size_t(row->control)] = box;
     }
@@ -215,7 +215,7 @@ void Form1::describeForAssistiveTechnology()
     qobject_cast<Label*>(control(Layout::heading))->setHeading(true);
     for (const auto& [caption, total, unit] : Layout::unitCaptions) {
         qobject_cast<Label*>(control(caption))->setBuddy(control(total));
-        qobject_cast<Label*>(control(total))->setUnit(QString::fromLatin1(unit));
+        qobject_cast<Label*>(control(total))->setUnit(Layout::unitOfTotal(unit));
     }
     auto* days = qobject_cast<Label*>(control(Control::Label4));
     days->setPressable(QKeySequence(QString::fromLatin1(Layout::daysShortcut)));
@@ -342,7 +342,7 @@ void Form1::tell(const DateNotice& notice, bool waitForAnswer)
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Its icon says, to a screen reader, what it shows.
     if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
-        icon->setAccessibleName(QStringLiteral("Warning"));
+        icon->setAccessibleName(tr("Warning"));
     if (waitForAnswer)
         box->exec();
     else

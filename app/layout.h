@@ -81,11 +81,15 @@ struct UnitCaption
     const char* unit;
 };
 inline constexpr UnitCaption unitCaptions[] = {
-    {Control::Label1, Control::SecLabel, "seconds"},
-    {Control::Label2, Control::MinLabel, "minutes"},
-    {Control::Label3, Control::HouLabel, "hours"},
-    {Control::Label4, Control::DayLabel, "days"},
+    //: Read after a total, as in "2030400.00 seconds".
+    {Control::Label1, Control::SecLabel, QT_TRANSLATE_NOOP("Layout", "seconds")},
+    {Control::Label2, Control::MinLabel, QT_TRANSLATE_NOOP("Layout", "minutes")},
+    {Control::Label3, Control::HouLabel, QT_TRANSLATE_NOOP("Layout", "hours")},
+    {Control::Label4, Control::DayLabel, QT_TRANSLATE_NOOP("Layout", "days")},
 };
+// A unit, a picture's name or its description, in the person's language.
+QString unitOfTotal(const char* unit);
+QString pictureText(const char* text);
 
 // "Days" takes a click anywhere in its own box, however narrow the font draws the word.
 inline constexpr QSize daysClickBox{36, 16};

@@ -20,8 +20,11 @@ int main(int argc, char* argv[])
     SingleInstance instance(QStringLiteral(SCD_APP_ID));
     if (!instance.isFirst()) {
         const bool broughtForward = instance.bringFirstForward();
-        std::fprintf(stderr, "santa-count-down: already running%s.\n",
-            broughtForward ? "; its window is brought forward" : "");
+        const QString said = broughtForward
+            ? QCoreApplication::translate(
+                "Main", "santa-count-down: already running; its window is brought forward.")
+            : QCoreApplication::translate("Main", "santa-count-down: already running.");
+        std::fprintf(stderr, "%s\n", said.toLocal8Bit().constData());
         return 0;
     }
     Program program(instance);

@@ -3,7 +3,9 @@
 
 #include "leftoverpreview.h"
 #include "singleinstance.h"
+#include "timedatedclocksetter.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QGuiApplication>
 #include <QTimer>
@@ -92,7 +94,8 @@ std::optional<DateChange> Program::whyNotTheComputersDate(const SingleInstance& 
         return std::nullopt;
     case LockFile::State::HeldElsewhere:
         return DateChange::refused(DateChange::Cause::NoLock,
-            QStringLiteral("another copy uses the notes in %1").arg(m_noteFolder));
+            //: %1 is a folder.
+            QCoreApplication::translate("Program", "another copy uses the notes in %1").arg(m_noteFolder));
     case LockFile::State::Unusable:
         break;
     }

@@ -12,12 +12,12 @@
 #include "previewrecord.h"
 #include "refusingdate.h"
 #include "restoreguard.h"
-#include "timedatedclocksetter.h"
 
 #include <memory>
 #include <vector>
 
 class SingleInstance;
+class TimedatedClockSetter;
 
 // Everything the running program is made of, wired together: the computer's clock, the program's
 // own preview clock, the ways of setting the date from the most direct to the window-only one,

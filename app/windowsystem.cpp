@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windowsystem.h"
 
+#include "translations.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -37,9 +39,10 @@ QString displayNamed()
 QString whyNoWindow()
 {
     const QString display = displayNamed();
-    const QString needsDisplay
-        = QStringLiteral("needs a graphical display to show its window, and %1.\n"
-                         "Start it from a desktop session.");
+    //: %1 says what is wrong with the display.
+    const QString needsDisplay = Translations::early("WindowSystem",
+        QT_TRANSLATE_NOOP("WindowSystem",
+            "needs a graphical display to show its window, and %1.\nStart it from a desktop session."));
     const auto said = [](const char* words) {
         return std::find_if(heldMessages->cbegin(), heldMessages->cend(), [words](const HeldMessage& m) {
             return m.text.contains(QLatin1String(words));
@@ -49,11 +52,18 @@ QString whyNoWindow()
     const bool noDisplay = said("could not connect to display") != heldMessages->cend()
         || said("Failed to create wl_display") != heldMessages->cend();
     if (const auto plugin = said("Qt platform plugin"); !noDisplay && plugin != heldMessages->cend())
-        return QStringLiteral("cannot show its window: %1").arg(plugin->text.trimmed());
+        //: %1 is Qt's own message, in English.
+        return Translations::early("WindowSystem",
+            QT_TRANSLATE_NOOP("WindowSystem", "cannot show its window: %1"))
+            .arg(plugin->text.trimmed());
     if (display.isEmpty())
-        return needsDisplay.arg(
-            QStringLiteral("no graphical display is set (DISPLAY and WAYLAND_DISPLAY are empty)"));
-    return needsDisplay.arg(QStringLiteral("the graphical display %1 cannot be reached").arg(display));
+        return needsDisplay.arg(Translations::early("WindowSystem",
+            QT_TRANSLATE_NOOP("WindowSystem",
+                "no graphical display is set (DISPLAY and WAYLAND_DISPLAY are empty)")));
+    //: %1 names the display, as in DISPLAY=:0.
+    return needsDisplay.arg(Translations::early("WindowSystem",
+        QT_TRANSLATE_NOOP("WindowSystem", "the graphical display %1 cannot be reached"))
+                                .arg(display));
 }
 
 // While the connection is made, Qt's messages are held back; a fatal one means that no window
@@ -83,6 +93,7 @@ std::unique_ptr<QApplication> openWindowSystem(int& argc, char* argv[])
     heldMessages = &held;
     previousHandler = qInstallMessageHandler(holdMessage);
     auto app = std::make_unique<QApplication>(argc, argv);
+    Translations::install();
     qInstallMessageHandler(previousHandler);
     heldMessages = nullptr;
     for (const HeldMessage& message : held) {

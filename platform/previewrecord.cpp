@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "previewrecord.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -40,20 +41,21 @@ QString errorText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// What lies at a path, in words, for a note that is not one.
+// What lies at a path, in words, for a note that is not one. (The words follow "there is" in a
+// notice: translators see them in the PreviewRecord context.)
 QString kindOf(const struct stat& info)
 {
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("a symbolic link");
+        return QCoreApplication::translate("PreviewRecord", "a symbolic link");
     if (S_ISDIR(info.st_mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("PreviewRecord", "a folder");
     if (S_ISFIFO(info.st_mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("PreviewRecord", "a named pipe");
     if (S_ISSOCK(info.st_mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("PreviewRecord", "a socket");
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("a file");
+        return QCoreApplication::translate("PreviewRecord", "a device");
+    return QCoreApplication::translate("PreviewRecord", "a file");
 }
 
 // A decimal number in a JSON string, within 0 and the largest.
@@ -75,7 +77,7 @@ PreviewRecord::PreviewRecord(QString folder, const QString& way)
 QString PreviewRecord::write(const Contents& contents) const
 {
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("cannot create %1").arg(m_folder);
+        return QCoreApplication::translate("PreviewRecord", "cannot create %1").arg(m_folder);
     const QJsonObject json{
         {QStringLiteral("version"), formatVersion},
         {QStringLiteral("way"), m_way},
@@ -93,7 +95,7 @@ QString PreviewRecord::write(const Contents& contents) const
     file.write(QJsonDocument(json).toJson());
     if (!file.flush() || ::fsync(file.handle()) != 0) {
         file.cancelWriting();
-        return QStringLiteral("cannot write %1").arg(m_path);
+        return QCoreApplication::translate("PreviewRecord", "cannot write %1").arg(m_path);
     }
     if (!file.commit())
         return file.errorString();
@@ -111,7 +113,7 @@ PreviewRecord::Reading PreviewRecord::read() const
     if (::lstat(path.constData(), &found) != 0) {
         if (errno == ENOENT)
             return {};
-        return damaged(QStringLiteral("something that cannot be examined (%1)").arg(errorText(errno)));
+        return damaged(QCoreApplication::translate("PreviewRecord", "something that cannot be examined (%1)").arg(errorText(errno)));
     }
     if (!S_ISREG(found.st_mode))
         return damaged(kindOf(found));
@@ -119,16 +121,16 @@ PreviewRecord::Reading PreviewRecord::read() const
     // Never through a link put there meanwhile, and never waiting for a writer.
     const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return damaged(QStringLiteral("a file that cannot be read (%1)").arg(errorText(errno)));
+        return damaged(QCoreApplication::translate("PreviewRecord", "a file that cannot be read (%1)").arg(errorText(errno)));
     struct stat opened{};
     QByteArray text;
     QString problem;
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-        problem = QStringLiteral("a file that changed while it was read");
+        problem = QCoreApplication::translate("PreviewRecord", "a file that changed while it was read");
     else if (opened.st_uid != ::geteuid())
-        problem = QStringLiteral("a file that belongs to another user");
+        problem = QCoreApplication::translate("PreviewRecord", "a file that belongs to another user");
     else if (opened.st_size > largestNote)
-        problem = QStringLiteral("a file of %1 bytes, far larger than a note").arg(opened.st_size);
+        problem = QCoreApplication::translate("PreviewRecord", "a file of %1 bytes, far larger than a note").arg(opened.st_size);
     if (problem.isEmpty()) {
         text.resize(largestNote + 1);
         qsizetype length = 0;
@@ -140,7 +142,7 @@ PreviewRecord::Reading PreviewRecord::read() const
         }
         text.truncate(length);
         if (length > largestNote)
-            problem = QStringLiteral("a file far larger than a note");
+            problem = QCoreApplication::translate("PreviewRecord", "a file far larger than a note");
     }
     ::close(fd);
     if (!problem.isEmpty())
@@ -153,7 +155,7 @@ PreviewRecord::Reading PreviewRecord::read() const
         || !readNumber(json, "trueWallClockUsec", largestWallClockUsec, wallUsec)
         || !readNumber(json, "bootClockNsec", largestBootClockNsec, bootNsec)
         || !readNumber(json, "writtenAtBootClockNsec", largestBootClockNsec, writtenNsec))
-        return damaged(QStringLiteral("a file whose contents are not a note of the true time"));
+        return damaged(QCoreApplication::translate("PreviewRecord", "a file whose contents are not a note of the true time"));
     Reading reading;
     reading.kind = Reading::Kind::Note;
     reading.contents.anchor.wallClock = WallTime{microseconds{wallUsec}};

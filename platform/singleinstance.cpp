@@ -3,6 +3,7 @@
 
 #include "lockfile.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -123,7 +124,8 @@ bool SingleInstance::holdsLock() const
 QString SingleInstance::lockProblem() const
 {
     if (!m_lock)
-        return QStringLiteral("there is no runtime folder of this user's for its lock");
+        return QCoreApplication::translate(
+            "SingleInstance", "there is no runtime folder of this user's for its lock");
     return m_lock->problem();
 }
 

@@ -8,6 +8,9 @@
 #include "picturebox.h"
 #include "fakesystemdate.h"
 #include "scriptedclock.h"
+#include "fallbacksystemdate.h"
+#include "refusingdate.h"
+#include "translations.h"
 #include "windowsystem.h"
 
 #include <QAccessible>
@@ -18,6 +21,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QFontInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -96,6 +100,8 @@ private Q_SLOTS:
     void daysTakesClicksInItsWholeBox_data();
     void daysTakesClicksInItsWholeBox();
     void applicationIdIsTheDesktopEntry();
+    void speaksThePersonsLanguage_data();
+    void speaksThePersonsLanguage();
 
 private:
     ScriptedClock* m_clock = nullptr;
@@ -707,6 +713,89 @@ void TestWindow::applicationIdIsTheDesktopEntry()
     QFile file(entry.filePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("\nName=Santa Count Down\n"));
+}
+
+// In the person's language: what a screen reader reads first, and the notice of a preview that
+// stays in the window. The window's own texts (its title, heading, captions and the lines of the
+// date and time) stay as they are designed, with the locale's names of days and months.
+void TestWindow::speaksThePersonsLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("dateLine");
+    QTest::addColumn<QString>("button");
+
+    QTest::newRow("German") << "de_DE"
+        << "Noch 15,50 Tage bis Weihnachten. Alt+D zeigt eine Vorschau der Dezembertage."
+        << "Das Datum des Computers wurde nicht geändert."
+        << "Dieses Programm ist nicht berechtigt, die Uhr des Computers zu stellen."
+        << "Today is, Montag Dezember 09, 2024" << "OK";
+    QTest::newRow("Austrian German, told in German") << "de_AT"
+        << "Noch 15,50 Tage bis Weihnachten. Alt+D zeigt eine Vorschau der Dezembertage."
+        << "Das Datum des Computers wurde nicht geändert."
+        << "Dieses Programm ist nicht berechtigt, die Uhr des Computers zu stellen."
+        << "Today is, Montag Dezember 09, 2024" << "OK";
+    QTest::newRow("French") << "fr_FR"
+        << "15,50 jours avant Noël. Alt+D donne un aperçu des jours de décembre."
+        << "La date de l'ordinateur n'a pas été modifiée."
+        << "Ce programme n'a pas le droit de régler l'horloge de l'ordinateur."
+        << "Today is, lundi décembre 09, 2024" << "OK";
+    QTest::newRow("Spanish") << "es_ES"
+        << "Faltan 15,50 días para Navidad. Alt+D muestra una vista previa de los días de diciembre."
+        << "No se ha cambiado la fecha del ordenador."
+        << "Este programa no tiene permiso para ajustar el reloj del ordenador."
+        << "Today is, lunes diciembre 09, 2024" << "Aceptar";
+    QTest::newRow("a language without a translation: English") << "pt_BR"
+        << "15,50 days until Christmas. Alt+D previews the days of December."
+        << "The computer's date was not changed."
+        << "This program does not have the right to set the computer's clock."
+        << "Today is, segunda-feira dezembro 09, 2024" << "OK";
+}
+
+void TestWindow::speaksThePersonsLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, description);
+    QFETCH(QString, notice);
+    QFETCH(QString, reason);
+    QFETCH(QString, dateLine);
+    QFETCH(QString, button);
+
+    QLocale::setDefault(QLocale(locale));
+    const auto english = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+    Translations::Language language{QLocale(locale)};
+    language.install();
+
+    InWindowPreview preview(makeDateValue(2024, 12, 9, 12, 0, 0));
+    RefusingDate refusing(DateChange::refused(DateChange::Cause::NoRight), preview.computer);
+    FallbackSystemDate ways({&refusing, &preview.systemDate});
+    DateKeeper keeper(ways);
+    Form1 form(preview.preview, keeper);
+    ways.setTell([&form](const DateNotice& told) { form.tell(told, false); });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    tick(form);
+
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description), description);
+    const auto caption = [&form](Control control) {
+        return qobject_cast<Label*>(form.control(control))->caption();
+    };
+    QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
+    QCOMPARE(qobject_cast<QPushButton*>(form.control(Control::Command1))->text(), QStringLiteral("EXIT"));
+    QCOMPARE(caption(Control::Label4), QStringLiteral("Days"));
+    QCOMPARE(caption(Control::Label5), QStringLiteral("Santa Claus Will be here in:"));
+    QCOMPARE(caption(Control::Label9), dateLine);
+    QVERIFY(caption(Control::Label10).startsWith(QStringLiteral("at, ")));
+
+    QTest::keyClick(&form, Qt::Key_D, Qt::AltModifier);
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = form.findChild<QMessageBox*>(QStringLiteral("Notice"))));
+    QCOMPARE(box->text(), notice);
+    QVERIFY2(box->informativeText().startsWith(reason), qPrintable(box->informativeText()));
+    QCOMPARE(box->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), button);
+    box->close();
 }
 
 QTEST_MAIN(TestWindow)
