@@ -79,7 +79,8 @@ std::optional<int> CommandLine::handle(int argc, char* argv[])
     if (!parser.parse(QCoreApplication::arguments())) {
         print(stderr,
             //: %1 is Qt's own message about the command line.
-            QCoreApplication::translate("CommandLine", "santa-count-down: %1\nTry 'santa-count-down --help'.\n")
+            QCoreApplication::translate(
+                "CommandLine", "santa-count-down: %1\nTry 'santa-count-down --help'.\n")
                 .arg(parser.errorText()));
         return usageError;
     }

@@ -336,7 +336,8 @@ void Form1::bringForward()
 void Form1::tell(const DateNotice& notice, bool waitForAnswer)
 {
     std::fprintf(stderr, "santa-count-down: %s\n", qPrintable(notice.oneLine()));
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), notice.text, QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), notice.text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("Notice"));
     box->setInformativeText(notice.details);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -87,9 +87,8 @@ void Label::setUnit(const QString& unit)
 // a screen reader should not hear about the unchanged ones.
 void Label::updateAccessibleName()
 {
-    const QString name = m_unit.isEmpty() || text().isEmpty()
-        ? text()
-        : QStringLiteral("%1 %2").arg(text(), m_unit);
+    const QString name =
+        m_unit.isEmpty() || text().isEmpty() ? text() : QStringLiteral("%1 %2").arg(text(), m_unit);
     if (accessibleName() != name)
         setAccessibleName(name);
 }

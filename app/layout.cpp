@@ -24,6 +24,7 @@ QString greeting()
     return QStringLiteral("Season's Greating's From %1!").arg(QLatin1String(webAddress));
 }
 
+// clang-format off
 const std::array<LabelLayout, 12> labelTable = {{
     {Control::Label10, "", {250, 480}, {}, 13, blue, centred, Box::Fitted},
     {Control::Label9, "", {250, 450}, {}, 13, blue, centred, Box::Fitted},
@@ -39,7 +40,9 @@ const std::array<LabelLayout, 12> labelTable = {{
     {Control::MinLabel, "", {510, 240}, {151, 41}, 20, yellow, right, Box::Fixed},
     {Control::SecLabel, "", {510, 180}, {151, 41}, 20, yellow, right, Box::Fixed},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<PictureBoxLayout, 27> pictureTable = {{
     {Control::SantaNotDec, {174, 18}, false, 39, QT_TRANSLATE_NOOP("Layout", "Picture for days outside December"),
      QT_TRANSLATE_NOOP("Layout", "Cartoon Santa holding a large white placard that says he will be back in December")},
@@ -96,6 +99,7 @@ const std::array<PictureBoxLayout, 27> pictureTable = {{
     {Control::LogoKestrel, {231, 198}, true, 4, QT_TRANSLATE_NOOP("Layout", "Santa Count Down logo"),
      QT_TRANSLATE_NOOP("Layout", "A gold star on a snowy fir tree under a gold dome, Santa Count Down arched over it in red")},
 }};
+// clang-format on
 
 std::array<Control, 28> makeTabOrder()
 {
@@ -106,7 +110,7 @@ std::array<Control, 28> makeTabOrder()
     std::sort(entries.begin(), entries.end());
     std::array<Control, 28> order{};
     std::transform(entries.begin(), entries.end(), order.begin(),
-                   [](const auto& entry) { return entry.second; });
+        [](const auto& entry) { return entry.second; });
     return order;
 }
 
@@ -149,7 +153,8 @@ QString timeLeftDescription(const QString& daysLeft)
 {
     //: What a screen reader reads first. %1 is the days left as the window shows them ("15.42");
     //: %2 a key combination.
-    return QCoreApplication::translate("Layout", "%1 days until Christmas. %2 previews the days of December.")
+    return QCoreApplication::translate(
+        "Layout", "%1 days until Christmas. %2 previews the days of December.")
         .arg(daysLeft, QLatin1String(daysShortcut));
 }
 
@@ -171,13 +176,14 @@ QString pictureText(const char* text)
 
 QString image1ToolTip()
 {
-    return QCoreApplication::translate("Layout", "Copyright \u00a9 2026 the Santa Count Down developers");
+    return QCoreApplication::translate(
+        "Layout", "Copyright \u00a9 2026 the Santa Count Down developers");
 }
 
 QStringList fontSubstitutes()
 {
     return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-            QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("Helvetica")};
+        QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("Helvetica")};
 }
 
 } // namespace Layout

@@ -46,9 +46,12 @@ void PictureBox::paintFocusOutline(QPainter& painter)
     const auto ring = [&painter](const QRect& outer, int width, const QColor& colour) {
         const QRect inner = outer.adjusted(width, width, -width, -width);
         painter.fillRect(QRect(outer.topLeft(), QSize(outer.width(), width)), colour);
-        painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), QSize(outer.width(), width)), colour);
-        painter.fillRect(QRect(QPoint(outer.left(), inner.top()), QSize(width, inner.height())), colour);
-        painter.fillRect(QRect(QPoint(inner.right() + 1, inner.top()), QSize(width, inner.height())), colour);
+        painter.fillRect(
+            QRect(QPoint(outer.left(), inner.bottom() + 1), QSize(outer.width(), width)), colour);
+        painter.fillRect(
+            QRect(QPoint(outer.left(), inner.top()), QSize(width, inner.height())), colour);
+        painter.fillRect(
+            QRect(QPoint(inner.right() + 1, inner.top()), QSize(width, inner.height())), colour);
     };
     ring(box, band, Qt::white);
     ring(box.adjusted(band, band, -band, -band), band, Qt::black);

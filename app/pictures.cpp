@@ -41,8 +41,8 @@ QImage load(Control owner, qreal scale)
 {
     for (qreal drawn : renditionScales) {
         if (std::abs(scale - drawn) < 0.001)
-            return QImage(QStringLiteral(":/pictures@%1x/%2.png")
-                              .arg(scaleName(drawn), controlName(owner)));
+            return QImage(
+                QStringLiteral(":/pictures@%1x/%2.png").arg(scaleName(drawn), controlName(owner)));
     }
     return {};
 }

@@ -31,13 +31,14 @@ public:
     ScreenPicture(Control owner, QImage picture);
 
     const QImage& picture() const { return m_picture; }
-    void paint(QPainter& painter, const QRect& area, int border = 0, const QColor& borderColour = {});
+    void paint(
+        QPainter& painter, const QRect& area, int border = 0, const QColor& borderColour = {});
 
 private:
-    void paintWhole(QPainter& painter, const QRect& area, int border, const QColor& borderColour,
-        int scale);
-    void paintFractional(QPainter& painter, const QRect& area, int border,
-        const QColor& borderColour, qreal scale);
+    void paintWhole(
+        QPainter& painter, const QRect& area, int border, const QColor& borderColour, int scale);
+    void paintFractional(
+        QPainter& painter, const QRect& area, int border, const QColor& borderColour, qreal scale);
     // The rendition for the scale, made to the size in screen pixels; kept until either changes.
     const QImage& rendition(qreal scale, QSize size);
     // The picture's size in screen pixels at the scale.

@@ -38,8 +38,8 @@ Program::Program(const SingleInstance& instance)
     , m_kernelNote(m_noteFolder, m_kernelSetter.way())
     , m_timedatedNote(m_noteFolder, m_timedatedSetter->way())
 {
-    m_kernelDate = std::make_unique<ComputerDate>(
-        m_kernelSetter, m_computerClock, &m_kernelNote, m_bootId);
+    m_kernelDate =
+        std::make_unique<ComputerDate>(m_kernelSetter, m_computerClock, &m_kernelNote, m_bootId);
     m_timedatedDate = std::make_unique<ComputerDate>(
         *m_timedatedSetter, m_computerClock, &m_timedatedNote, m_bootId);
 
@@ -62,8 +62,8 @@ Program::Program(const SingleInstance& instance)
 
     m_window = std::make_unique<Form1>(m_previewClock, *m_keeper);
     m_systemDate->setTell([this](const DateNotice& notice) { m_window->tell(notice, false); });
-    m_restoreGuard = std::make_unique<RestoreGuard>(
-        *m_keeper, [this](const DateNotice& notice, bool inWindow) {
+    m_restoreGuard =
+        std::make_unique<RestoreGuard>(*m_keeper, [this](const DateNotice& notice, bool inWindow) {
             if (inWindow)
                 m_window->tell(notice, true);
             else
@@ -95,7 +95,8 @@ std::optional<DateChange> Program::whyNotTheComputersDate(const SingleInstance& 
     case LockFile::State::HeldElsewhere:
         return DateChange::refused(DateChange::Cause::NoLock,
             //: %1 is a folder.
-            QCoreApplication::translate("Program", "another copy uses the notes in %1").arg(m_noteFolder));
+            QCoreApplication::translate("Program", "another copy uses the notes in %1")
+                .arg(m_noteFolder));
     case LockFile::State::Unusable:
         break;
     }
@@ -149,7 +150,8 @@ void Program::dealWithLeftovers()
         if (restored)
             m_window->tell(DateTexts::leftoverRepaired(m_computerClock.wallTime()), false);
         else
-            m_window->tell(DateTexts::leftoverRepairFailed(restored, m_repairing->truePresent()), false);
+            m_window->tell(
+                DateTexts::leftoverRepairFailed(restored, m_repairing->truePresent()), false);
         if (restored.cause == DateChange::Cause::NoteNotRemoved)
             m_window->tell(*DateTexts::afterRestore(restored), false);
     });

@@ -8,8 +8,8 @@ namespace Translations {
 
 Language::Language(const QLocale& locale)
 {
-    [[maybe_unused]] const bool ownFound = m_program.load(locale, QStringLiteral("santa-count-down"),
-        QStringLiteral("_"), QStringLiteral(":/i18n"));
+    [[maybe_unused]] const bool ownFound = m_program.load(
+        locale, QStringLiteral("santa-count-down"), QStringLiteral("_"), QStringLiteral(":/i18n"));
     [[maybe_unused]] const bool qtFound = m_qt.load(locale, QStringLiteral("qtbase"),
         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -7,7 +7,6 @@
 #include <QList>
 
 #include <algorithm>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,19 +41,20 @@ QString whyNoWindow()
     //: %1 says what is wrong with the display.
     const QString needsDisplay = Translations::early("WindowSystem",
         QT_TRANSLATE_NOOP("WindowSystem",
-            "needs a graphical display to show its window, and %1.\nStart it from a desktop session."));
+            "needs a graphical display to show its window, and %1.\nStart it from a desktop "
+            "session."));
     const auto said = [](const char* words) {
-        return std::find_if(heldMessages->cbegin(), heldMessages->cend(), [words](const HeldMessage& m) {
-            return m.text.contains(QLatin1String(words));
-        });
+        return std::find_if(heldMessages->cbegin(), heldMessages->cend(),
+            [words](const HeldMessage& m) { return m.text.contains(QLatin1String(words)); });
     };
     // A display that is not there makes Qt give up on its plugin too; the display comes first.
     const bool noDisplay = said("could not connect to display") != heldMessages->cend()
         || said("Failed to create wl_display") != heldMessages->cend();
-    if (const auto plugin = said("Qt platform plugin"); !noDisplay && plugin != heldMessages->cend())
+    if (const auto plugin = said("Qt platform plugin");
+        !noDisplay && plugin != heldMessages->cend())
         //: %1 is Qt's own message, in English.
-        return Translations::early("WindowSystem",
-            QT_TRANSLATE_NOOP("WindowSystem", "cannot show its window: %1"))
+        return Translations::early(
+            "WindowSystem", QT_TRANSLATE_NOOP("WindowSystem", "cannot show its window: %1"))
             .arg(plugin->text.trimmed());
     if (display.isEmpty())
         return needsDisplay.arg(Translations::early("WindowSystem",

@@ -36,7 +36,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: palettize IN.png OUT\n");
         return 2;
     }
-    const QImage rendered = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
+    const QImage rendered =
+        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
     if (rendered.isNull()) {
         std::fprintf(stderr, "palettize: cannot read %s\n", argv[1]);
         return 1;
@@ -50,7 +51,8 @@ int main(int argc, char* argv[])
         uchar* out = indexed.scanLine(y);
         for (int x = 0; x < rendered.width(); ++x) {
             if (qAlpha(in[x]) != 255) {
-                std::fprintf(stderr, "palettize: %s has a see-through pixel at %d,%d\n", argv[1], x, y);
+                std::fprintf(
+                    stderr, "palettize: %s has a see-through pixel at %d,%d\n", argv[1], x, y);
                 return 1;
             }
             auto found = index.constFind(in[x]);
@@ -68,8 +70,8 @@ int main(int argc, char* argv[])
     bool written = false;
     if (output.endsWith(QLatin1String(".pix"))) {
         QFile file(output);
-        written = file.open(QIODevice::WriteOnly)
-            && file.write(PictureData::toRaw(indexed)) >= 0 && file.flush();
+        written = file.open(QIODevice::WriteOnly) && file.write(PictureData::toRaw(indexed)) >= 0
+            && file.flush();
     } else {
         written = indexed.save(output);
     }

@@ -5,14 +5,6 @@
 // writes the figures as JSON.
 //   harness APP MINIMAL TICKBENCH OUT.json [--quick]
 // Every program runs without the right to set the clock and with no system bus.
-#include <xcb/xcb.h>
-
-#include <poll.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,10 +13,16 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <poll.h>
+#include <signal.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
+#include <xcb/xcb.h>
 
 using namespace std::chrono;
 using Clock = steady_clock;
@@ -132,8 +130,8 @@ public:
     }
 
     // Waits for a top-level window of the given size to be mapped; returns it and when.
-    std::optional<std::pair<xcb_window_t, Clock::time_point>> waitForMap(int width, int height,
-                                                                        milliseconds timeout)
+    std::optional<std::pair<xcb_window_t, Clock::time_point>> waitForMap(
+        int width, int height, milliseconds timeout)
     {
         const auto deadline = Clock::now() + timeout;
         while (Clock::now() < deadline) {
@@ -146,8 +144,8 @@ public:
                     free(event);
                     auto* geometry = xcb_get_geometry_reply(
                         m_connection, xcb_get_geometry(m_connection, window), nullptr);
-                    const bool match = geometry && geometry->width == width
-                        && geometry->height == height;
+                    const bool match =
+                        geometry && geometry->width == width && geometry->height == height;
                     free(geometry);
                     if (match)
                         return std::pair{window, now};
@@ -162,10 +160,9 @@ public:
     // Whether any pixel of the area shows the colour (0xRRGGBB).
     bool shows(xcb_window_t window, int x, int y, int w, int h, uint32_t colour)
     {
-        auto* image = xcb_get_image_reply(
-            m_connection,
+        auto* image = xcb_get_image_reply(m_connection,
             xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, int16_t(x), int16_t(y),
-                          uint16_t(w), uint16_t(h), ~0u),
+                uint16_t(w), uint16_t(h), ~0u),
             nullptr);
         if (!image)
             return false;
@@ -196,7 +193,7 @@ private:
             const std::string fd = std::to_string(fds[1]);
             // -noreset: the server stays up between the programs measured one after another.
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-br",
-                   "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+                "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
@@ -206,7 +203,8 @@ private:
         char number[16] = {};
         ssize_t got = 0;
         while (got < ssize_t(sizeof number - 1) && !std::memchr(number, '\n', std::size_t(got))) {
-            const ssize_t more = read(m_displayFd, number + got, sizeof number - 1 - std::size_t(got));
+            const ssize_t more =
+                read(m_displayFd, number + got, sizeof number - 1 - std::size_t(got));
             if (more <= 0)
                 break;
             got += more;
@@ -272,7 +270,7 @@ StartUp measureStartUp(Display& display, const std::string& program, const Landm
     const auto deadline = Clock::now() + seconds{5};
     while (Clock::now() < deadline && result.toFirstPaintMs == 0) {
         if (display.shows(mapped->first, landmarks.x, landmarks.y, landmarks.w, landmarks.h,
-                          landmarks.colour))
+                landmarks.colour))
             result.toFirstPaintMs = since(start);
         else
             std::this_thread::sleep_for(microseconds{500});
@@ -294,8 +292,7 @@ public:
     explicit Figures(std::map<std::string, double> values, std::string source)
         : m_values(std::move(values))
         , m_source(std::move(source))
-    {
-    }
+    { }
     double at(const std::string& key) const
     {
         const auto found = m_values.find(key);
@@ -400,8 +397,8 @@ int main(int argc, char* argv[])
 
     // The tick itself, and its regularity, from inside the program.
     const Figures cost(parseJson(run(tickbench + " cost 3000")), "tickbench cost");
-    const Figures skips(parseJson(run(tickbench + " skips " + std::to_string(skipWindow))),
-                        "tickbench skips");
+    const Figures skips(
+        parseJson(run(tickbench + " skips " + std::to_string(skipWindow))), "tickbench skips");
 
     const double startRatio = median(appMap) / median(minimalMap);
     const double paintRatio = median(appPaint) / median(minimalPaint);
@@ -411,9 +408,9 @@ int main(int argc, char* argv[])
 
     std::printf("%-44s %14s %14s %12s %s\n", "measure", "santa", "minimal", "target", "met");
     auto row = [](const char* name, const std::string& a, const std::string& m,
-                  const std::string& target, bool met) {
+                   const std::string& target, bool met) {
         std::printf("%-44s %14s %14s %12s %s\n", name, a.c_str(), m.c_str(), target.c_str(),
-                    met ? "yes" : "NO");
+            met ? "yes" : "NO");
     };
     auto fmt = [](double v, const char* unit) {
         char b[64];
@@ -438,10 +435,10 @@ int main(int argc, char* argv[])
         fmt(cost.at("tick_us_p95"), "us (p95)"), "< 500 us", cost.at("tick_us_median") < 500);
     char skipText[96];
     std::snprintf(skipText, sizeof skipText, "%d skipped, %d twice", int(skips.at("skipped")),
-                  int(skips.at("repeated")));
+        int(skips.at("repeated")));
     char phaseText[64];
     std::snprintf(phaseText, sizeof phaseText, "%.0f-%.0f ms in", skips.at("phase_ms_min"),
-                  skips.at("phase_ms_max"));
+        skips.at("phase_ms_max"));
     row(quick ? "seconds shown over 20 s" : "seconds shown over 10 minutes", skipText, phaseText,
         "none", skips.at("skipped") == 0 && skips.at("repeated") == 0);
 
@@ -463,9 +460,9 @@ int main(int argc, char* argv[])
          << ", \"p95\": " << cost.at("tick_us_p95") << "},\n"
          << "  \"seconds_shown\": {\"window_s\": " << skipWindow
          << ", \"ticks\": " << skips.at("ticks") << ", \"skipped\": " << skips.at("skipped")
-         << ", \"repeated\": " << skips.at("repeated") << ", \"phase_ms_min\": "
-         << skips.at("phase_ms_min") << ", \"phase_ms_max\": " << skips.at("phase_ms_max")
-         << "}\n}\n";
+         << ", \"repeated\": " << skips.at("repeated")
+         << ", \"phase_ms_min\": " << skips.at("phase_ms_min")
+         << ", \"phase_ms_max\": " << skips.at("phase_ms_max") << "}\n}\n";
     rmdir(runtime);
     return 0;
 }

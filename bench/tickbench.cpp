@@ -88,7 +88,7 @@ int measureCost(Form1& form, int ticks)
     }
     std::sort(costs.begin(), costs.end());
     std::printf("{\"ticks\": %d, \"tick_us_median\": %.1f, \"tick_us_p95\": %.1f}\n", ticks,
-                costs[costs.size() / 2], costs[costs.size() * 95 / 100]);
+        costs[costs.size() / 2], costs[costs.size() * 95 / 100]);
     return 0;
 }
 
@@ -125,7 +125,7 @@ int measureSkips(Form1& form, LocalClock& clock, int seconds)
     QApplication::exec();
     std::printf("{\"seconds\": %d, \"ticks\": %d, \"skipped\": %d, \"repeated\": %d, "
                 "\"phase_ms_min\": %.1f, \"phase_ms_max\": %.1f}\n",
-                seconds, ticks, skipped, repeated, phaseMin, phaseMax);
+        seconds, ticks, skipped, repeated, phaseMin, phaseMax);
     return 0;
 }
 
@@ -139,7 +139,7 @@ int main(int argc, char* argv[])
 
     LocalClock clock;
     PreviewClock preview(mode == QLatin1String("skips") ? static_cast<Clock&>(clock)
-                                                         : static_cast<Clock&>(g_secondBySecond));
+                                                        : static_cast<Clock&>(g_secondBySecond));
     InWindowDate systemDate(preview, clock);
     DateKeeper keeper(systemDate);
     Form1 form(preview, keeper);

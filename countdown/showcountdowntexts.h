@@ -11,4 +11,4 @@ class FormSurface;
 // Writes the four totals, then the date line and the time line, each of those two from a fresh
 // clock reading of its own.
 void ShowCountdownTexts(const CountdownTotals& totals, Clock& clock, FormSurface& form,
-                        const QLocale& locale = QLocale());
+    const QLocale& locale = QLocale());

@@ -16,7 +16,7 @@ class Clock
 public:
     virtual ~Clock() = default;
 
-    /** The present local wall-clock date and time, in whole seconds (the running second dropped). */
+    /** The present local wall-clock date and time, in whole seconds (the running second cut). */
     virtual DateValue now() = 0;
 
     /**

@@ -44,6 +44,6 @@ public:
      * For the end of the program: moves the clock by the offset and waits at most the timeout
      * for the answer, without an event loop. Nothing may be pending.
      */
-    virtual DateChange shiftNow(std::chrono::microseconds offset, std::chrono::milliseconds timeout)
-        = 0;
+    virtual DateChange shiftNow(
+        std::chrono::microseconds offset, std::chrono::milliseconds timeout) = 0;
 };

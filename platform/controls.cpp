@@ -3,6 +3,7 @@
 
 namespace {
 
+// clang-format off
 constexpr std::array<const char*, ControlCount> names = {
     "Santa1", "Santa2", "Santa3", "Santa4", "Santa5", "Santa6", "Santa7", "Santa8", "Santa9",
     "Santa10", "Santa11", "Santa12", "Santa13", "Santa14", "Santa15", "Santa16", "Santa17",
@@ -11,6 +12,7 @@ constexpr std::array<const char*, ControlCount> names = {
     "Label9", "Label10", "DayLabel", "HouLabel", "MinLabel", "SecLabel", "Image1", "Command1",
     "Timer1",
 };
+// clang-format on
 
 constexpr std::array<Control, ControlCount> makeAll()
 {

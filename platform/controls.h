@@ -8,6 +8,7 @@
 
 // The 42 controls of the window, by name. The logic addresses a control only through this name;
 // the window keeps the widgets.
+// clang-format off
 enum class Control {
     // The day pictures, Santa1 to Santa23 first so that SantaN is entry N - 1.
     Santa1, Santa2, Santa3, Santa4, Santa5, Santa6, Santa7, Santa8, Santa9, Santa10, Santa11,
@@ -21,6 +22,7 @@ enum class Control {
     Command1,
     Timer1,
 };
+// clang-format on
 
 Q_DECLARE_METATYPE(Control)
 

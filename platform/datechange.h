@@ -12,15 +12,9 @@
 // person are made from the cause where the person is told.
 struct DateChange
 {
-    enum class Outcome
-    {
-        Done,
-        Refused,
-        Unanswered
-    };
+    enum class Outcome { Done, Refused, Unanswered };
 
-    enum class Cause
-    {
+    enum class Cause {
         None,
         // The kernel: no right to set the clock; another error, named in detail.
         NoRight,

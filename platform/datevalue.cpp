@@ -10,9 +10,9 @@ DateValue makeDateValue(year_month_day date, seconds timeOfDay)
 
 DateValue makeDateValue(int year, unsigned month, unsigned day, int hours, int minutes, int seconds)
 {
-    return makeDateValue(std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day},
-                         std::chrono::hours{hours} + std::chrono::minutes{minutes}
-                             + std::chrono::seconds{seconds});
+    return makeDateValue(
+        std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day},
+        std::chrono::hours{hours} + std::chrono::minutes{minutes} + std::chrono::seconds{seconds});
 }
 
 year_month_day calendarDateOf(DateValue value)
@@ -77,8 +77,7 @@ std::optional<year_month_day> parseDateText(QStringView text)
             return std::nullopt;
     }
     const year_month_day date{std::chrono::year{text.mid(6, 4).toInt()},
-                              std::chrono::month{text.mid(0, 2).toUInt()},
-                              std::chrono::day{text.mid(3, 2).toUInt()}};
+        std::chrono::month{text.mid(0, 2).toUInt()}, std::chrono::day{text.mid(3, 2).toUInt()}};
     if (!date.ok())
         return std::nullopt;
     return date;

@@ -15,10 +15,10 @@ using DateValue = std::chrono::local_seconds;
 // Declared here, before any use, so that data-driven tests can carry date values.
 Q_DECLARE_METATYPE(DateValue)
 
-DateValue makeDateValue(std::chrono::year_month_day date,
-                        std::chrono::seconds timeOfDay = std::chrono::seconds{0});
-DateValue makeDateValue(int year, unsigned month, unsigned day, int hours = 0, int minutes = 0,
-                        int seconds = 0);
+DateValue makeDateValue(
+    std::chrono::year_month_day date, std::chrono::seconds timeOfDay = std::chrono::seconds{0});
+DateValue makeDateValue(
+    int year, unsigned month, unsigned day, int hours = 0, int minutes = 0, int seconds = 0);
 
 std::chrono::year_month_day calendarDateOf(DateValue value);
 int yearOf(DateValue value);

@@ -10,8 +10,7 @@
 class LockFile
 {
 public:
-    enum class State
-    {
+    enum class State {
         Held,
         // Another process of this user's holds it.
         HeldElsewhere,

@@ -28,8 +28,8 @@ constexpr qint64 largestBootClockNsec = 100LL * 365 * 24 * 3600 * 1'000'000'000;
 
 void syncFolder(const QString& folder)
 {
-    const int fd
-        = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -109,11 +109,15 @@ PreviewRecord::Reading PreviewRecord::read() const
     const auto damaged = [](const QString& what) {
         return Reading{Reading::Kind::Damaged, {}, what};
     };
-    struct stat found{};
+    struct stat found
+    {
+    };
     if (::lstat(path.constData(), &found) != 0) {
         if (errno == ENOENT)
             return {};
-        return damaged(QCoreApplication::translate("PreviewRecord", "something that cannot be examined (%1)").arg(errorText(errno)));
+        return damaged(
+            QCoreApplication::translate("PreviewRecord", "something that cannot be examined (%1)")
+                .arg(errorText(errno)));
     }
     if (!S_ISREG(found.st_mode))
         return damaged(kindOf(found));
@@ -121,16 +125,24 @@ PreviewRecord::Reading PreviewRecord::read() const
     // Never through a link put there meanwhile, and never waiting for a writer.
     const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return damaged(QCoreApplication::translate("PreviewRecord", "a file that cannot be read (%1)").arg(errorText(errno)));
-    struct stat opened{};
+        return damaged(
+            QCoreApplication::translate("PreviewRecord", "a file that cannot be read (%1)")
+                .arg(errorText(errno)));
+    struct stat opened
+    {
+    };
     QByteArray text;
     QString problem;
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-        problem = QCoreApplication::translate("PreviewRecord", "a file that changed while it was read");
+        problem =
+            QCoreApplication::translate("PreviewRecord", "a file that changed while it was read");
     else if (opened.st_uid != ::geteuid())
-        problem = QCoreApplication::translate("PreviewRecord", "a file that belongs to another user");
+        problem =
+            QCoreApplication::translate("PreviewRecord", "a file that belongs to another user");
     else if (opened.st_size > largestNote)
-        problem = QCoreApplication::translate("PreviewRecord", "a file of %1 bytes, far larger than a note").arg(opened.st_size);
+        problem = QCoreApplication::translate(
+            "PreviewRecord", "a file of %1 bytes, far larger than a note")
+                      .arg(opened.st_size);
     if (problem.isEmpty()) {
         text.resize(largestNote + 1);
         qsizetype length = 0;
@@ -155,13 +167,13 @@ PreviewRecord::Reading PreviewRecord::read() const
         || !readNumber(json, "trueWallClockUsec", largestWallClockUsec, wallUsec)
         || !readNumber(json, "bootClockNsec", largestBootClockNsec, bootNsec)
         || !readNumber(json, "writtenAtBootClockNsec", largestBootClockNsec, writtenNsec))
-        return damaged(QCoreApplication::translate("PreviewRecord", "a file whose contents are not a note of the true time"));
+        return damaged(QCoreApplication::translate(
+            "PreviewRecord", "a file whose contents are not a note of the true time"));
     Reading reading;
     reading.kind = Reading::Kind::Note;
     reading.contents.anchor.wallClock = WallTime{microseconds{wallUsec}};
     reading.contents.anchor.bootClock = nanoseconds{bootNsec};
-    reading.contents.anchor.bootId
-        = json.value(QStringLiteral("bootId")).toString().left(64);
+    reading.contents.anchor.bootId = json.value(QStringLiteral("bootId")).toString().left(64);
     reading.contents.writtenAt = nanoseconds{writtenNsec};
     return reading;
 }
@@ -169,10 +181,13 @@ PreviewRecord::Reading PreviewRecord::read() const
 QString PreviewRecord::remove() const
 {
     const QByteArray path = QFile::encodeName(m_path);
-    struct stat found{};
+    struct stat found
+    {
+    };
     if (::lstat(path.constData(), &found) != 0)
         return errno == ENOENT ? QString() : errorText(errno);
-    const int removed = S_ISDIR(found.st_mode) ? ::rmdir(path.constData()) : ::unlink(path.constData());
+    const int removed =
+        S_ISDIR(found.st_mode) ? ::rmdir(path.constData()) : ::unlink(path.constData());
     if (removed != 0)
         return errorText(errno);
     syncFolder(m_folder);

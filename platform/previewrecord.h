@@ -44,8 +44,7 @@ public:
     // What is found at the note's path.
     struct Reading
     {
-        enum class Kind
-        {
+        enum class Kind {
             Nothing,
             Note,
             // Something that is not a note of ours: what it is, in words, is in damage.

@@ -71,8 +71,8 @@ void TimedatedClockSetter::shift(microseconds offset, Finished finished)
         return;
     }
     // The long timeout covers the person typing the password; D-Bus's default would cut them off.
-    const QDBusPendingCall call
-        = bus().asyncCall(setTimeBy(offset), clampedMilliseconds(m_timeout));
+    const QDBusPendingCall call =
+        bus().asyncCall(setTimeBy(offset), clampedMilliseconds(m_timeout));
     auto* watcher = new QDBusPendingCallWatcher(call);
     m_pending = Pending{call, std::move(finished), watcher};
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [this] { complete(); });
@@ -115,8 +115,8 @@ DateChange TimedatedClockSetter::outcomeOf(const QDBusMessage& reply)
 
     // The request went out and no answer came back: the service may have acted on it.
     if (is("org.freedesktop.DBus.Error.NoReply") || is("org.freedesktop.DBus.Error.Timeout")
-        || is("org.freedesktop.DBus.Error.TimedOut") || is("org.freedesktop.DBus.Error.Disconnected")
-        || !error.isValid())
+        || is("org.freedesktop.DBus.Error.TimedOut")
+        || is("org.freedesktop.DBus.Error.Disconnected") || !error.isValid())
         return DateChange::unanswered(Cause::NoAnswer);
 
     if (is("org.freedesktop.DBus.Error.NoServer"))

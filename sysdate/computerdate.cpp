@@ -125,7 +125,8 @@ DateChange ComputerDate::checked(const DateChange& answer)
     m_changed = false;
     if (m_note) {
         if (const QString error = m_note->remove(); !error.isEmpty())
-            return DateChange::success(Cause::NoteNotRemoved, m_note->path() + QStringLiteral(": ") + error);
+            return DateChange::success(
+                Cause::NoteNotRemoved, m_note->path() + QStringLiteral(": ") + error);
     }
     return DateChange::success();
 }

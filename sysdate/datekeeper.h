@@ -28,12 +28,7 @@ class DateKeeper
 public:
     using Finished = SystemDate::Finished;
 
-    enum class Phase
-    {
-        Running,
-        Ending,
-        Ended
-    };
+    enum class Phase { Running, Ending, Ended };
 
     // How long the blocking restores wait for the date to be put back.
     static constexpr std::chrono::seconds LastRestoreTimeout{25};

@@ -62,11 +62,12 @@ QString reason(const DateChange& change)
             "DateTexts", "This program does not have the right to set the computer's clock.");
     case Cause::ClockError:
         //: %1 is the system's own description of the error.
-        return QCoreApplication::translate("DateTexts", "The computer's clock could not be set (%1).")
+        return QCoreApplication::translate(
+            "DateTexts", "The computer's clock could not be set (%1).")
             .arg(change.detail);
     case Cause::NoBus:
-        return QCoreApplication::translate("DateTexts",
-            "The system message bus is not available, so the date cannot be changed.");
+        return QCoreApplication::translate(
+            "DateTexts", "The system message bus is not available, so the date cannot be changed.");
     case Cause::NoService:
         return QCoreApplication::translate(
             "DateTexts", "The date and time service (systemd-timedated) is not available.");
@@ -134,7 +135,8 @@ DateNotice previewInWindow(const QString& reasons, std::optional<year_month_day>
                     "The December preview goes on in this window only; the computer's clock is "
                     "not touched."))};
     }
-    return {QCoreApplication::translate("DateTexts", "The computer's date could not be changed again."),
+    return {
+        QCoreApplication::translate("DateTexts", "The computer's date could not be changed again."),
         then(reasons,
             //: %1 is a date.
             QCoreApplication::translate("DateTexts",
@@ -157,7 +159,8 @@ DateNotice changeUnanswered(const QString& reasons, year_month_day computerDate)
 std::optional<DateNotice> afterRestore(const DateChange& restored)
 {
     if (restored.cause == DateChange::Cause::MayStillLand)
-        return DateNotice{QCoreApplication::translate("DateTexts", "The computer's date may still change."),
+        return DateNotice{
+            QCoreApplication::translate("DateTexts", "The computer's date may still change."),
             reason(restored)};
     if (!restored) {
         return DateNotice{
@@ -169,8 +172,8 @@ std::optional<DateNotice> afterRestore(const DateChange& restored)
     if (restored.cause == DateChange::Cause::NoteNotRemoved) {
         return DateNotice{QCoreApplication::translate("DateTexts", "The computer's date is back."),
             then(reason(restored),
-                QCoreApplication::translate(
-                    "DateTexts", "Please remove it by hand; until then, every start checks the date."))};
+                QCoreApplication::translate("DateTexts",
+                    "Please remove it by hand; until then, every start checks the date."))};
     }
     return std::nullopt;
 }
@@ -233,7 +236,8 @@ DateNotice leftoverClockSetSince(WallTime truePresent)
 
 DateNotice leftoverImplausible(const QString& path, WallTime lastKnownTrueTime)
 {
-    return {QCoreApplication::translate("DateTexts", "A note of the true time that cannot be right was found."),
+    return {QCoreApplication::translate(
+                "DateTexts", "A note of the true time that cannot be right was found."),
         then(
             //: %1 is the note's file; %2 a date and time.
             QCoreApplication::translate("DateTexts",
@@ -257,9 +261,11 @@ DateNotice leftoverDamaged(const QString& path, const QString& whatWasFound)
 
 DateNotice noteNotRemoved(const QString& path, const QString& error)
 {
-    return {QCoreApplication::translate("DateTexts", "A note of the true time could not be removed."),
+    return {
+        QCoreApplication::translate("DateTexts", "A note of the true time could not be removed."),
         //: %1 is a file's path; %2 what went wrong.
-        QCoreApplication::translate("DateTexts", "%1 could not be removed (%2). Please remove it by hand.")
+        QCoreApplication::translate(
+            "DateTexts", "%1 could not be removed (%2). Please remove it by hand.")
             .arg(path, error)};
 }
 

@@ -29,7 +29,8 @@ QString reason(const DateChange& change);
 
 // The preview could not change the computer's date and goes on in the window: nothing was
 // changed at all, or an earlier change of this preview set the computer's date (computerDate).
-DateNotice previewInWindow(const QString& reasons, std::optional<std::chrono::year_month_day> computerDate);
+DateNotice previewInWindow(
+    const QString& reasons, std::optional<std::chrono::year_month_day> computerDate);
 // A change was not answered: the computer's date may read the preview day.
 DateNotice changeUnanswered(const QString& reasons, std::chrono::year_month_day computerDate);
 

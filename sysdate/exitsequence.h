@@ -25,4 +25,5 @@ struct ExitServices
 // way has been answered), strips the window down to the farewell screen, holds it for three
 // seconds on the elapsed-time clock and ends the program: with status 0, or 1 when the date could
 // not be put back.
-void ExitSequence(DateKeeper& keeper, Clock& clock, FormSurface& form, const ExitServices& services);
+void ExitSequence(
+    DateKeeper& keeper, Clock& clock, FormSurface& form, const ExitServices& services);

@@ -41,7 +41,8 @@ LeftoverVerdict judgeLeftover(const PreviewRecord::Reading& found, const QString
     const bool sameBoot = !now.bootId.isEmpty() && anchor.bootId == now.bootId;
     const bool plausibleTime = anchor.wallClock >= releaseDay() && anchor.wallClock <= lastDay;
     // On this boot the boot clock only ever went forward: pinned, then written, then now.
-    const bool plausibleBootClock = anchor.bootClock <= note.writtenAt && note.writtenAt <= now.bootClock;
+    const bool plausibleBootClock =
+        anchor.bootClock <= note.writtenAt && note.writtenAt <= now.bootClock;
     if (!plausibleTime || (sameBoot && !plausibleBootClock))
         return tell(DateTexts::leftoverImplausible(path, note.lastKnownTrueTime()));
     if (!sameBoot)

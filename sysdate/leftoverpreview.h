@@ -12,8 +12,7 @@
 // plainly, and the clock is left alone.
 struct LeftoverVerdict
 {
-    enum class Action
-    {
+    enum class Action {
         // No note.
         Nothing,
         // The clock is right; the note only needs removing.

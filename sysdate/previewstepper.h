@@ -9,7 +9,8 @@ struct FormState;
 class DateKeeper;
 
 // The days the preview sets: December 1992.
-inline constexpr std::chrono::year_month PreviewMonth{std::chrono::year{1992}, std::chrono::December};
+inline constexpr std::chrono::year_month PreviewMonth{
+    std::chrono::year{1992}, std::chrono::December};
 
 // Whether a date is one that the preview sets (or that a preview day runs on into that month).
 constexpr bool isPreviewDay(std::chrono::year_month_day date)

@@ -82,7 +82,8 @@ void RestoreGuard::onTerminationSignal(int signalNumber)
     if (m_keeper.phase() != DateKeeper::Phase::Running) {
         // Asked twice: end now. The note on disk lets the next start put the date back.
         if (m_keeper.phase() == DateKeeper::Phase::Ending && m_keeper.mayNeedRestore())
-            std::fprintf(stderr, "santa-count-down: %s\n", qPrintable(DateTexts::endingWithoutRestore()));
+            std::fprintf(
+                stderr, "santa-count-down: %s\n", qPrintable(DateTexts::endingWithoutRestore()));
         std::fflush(stderr);
         std::_Exit(status);
     }

@@ -20,7 +20,7 @@ const QLocale english(QLocale::English, QLocale::UnitedStates);
 QStringList rendered(const CountdownTotals& totals, const QLocale& locale = english)
 {
     return {FormatTotal(totals.SecondsLeft, locale), FormatTotal(totals.MinutesLeft, locale),
-            FormatTotal(totals.HoursLeft, locale), FormatTotal(totals.DaysLeft, locale)};
+        FormatTotal(totals.HoursLeft, locale), FormatTotal(totals.DaysLeft, locale)};
 }
 
 } // namespace
@@ -54,6 +54,7 @@ private Q_SLOTS:
 // countdown and the two of the date and time lines.
 void TestCountdown::oneTick_data()
 {
+    // clang-format off
     QTest::addColumn<DateValue>("moment");
     QTest::addColumn<QStringList>("totals"); // seconds, minutes, hours, days
     QTest::addColumn<QString>("dateLine");
@@ -105,6 +106,7 @@ void TestCountdown::oneTick_data()
         << makeDateValue(1992, 12, 1, 6, 0, 0)
         << QStringList{"2052000.00", "34200.00", "570.00", "23.75"}
         << "Today is, Tuesday December 01, 1992" << "at, 06:00:00 am";
+    // clang-format on
 }
 
 void TestCountdown::oneTick()
@@ -131,6 +133,7 @@ void TestCountdown::oneTick()
 
 void TestCountdown::straddlingReadings_data()
 {
+    // clang-format off
     QTest::addColumn<QList<DateValue>>("readings");
     QTest::addColumn<QStringList>("totals");
 
@@ -155,6 +158,7 @@ void TestCountdown::straddlingReadings_data()
         << QList<DateValue>{makeDateValue(2024, 12, 24, 23, 59, 59), makeDateValue(2024, 12, 25),
                             makeDateValue(2024, 12, 25)}
         << QStringList{".00", ".00", ".00", ".00"};
+    // clang-format on
 }
 
 void TestCountdown::straddlingReadings()
@@ -177,6 +181,7 @@ void TestCountdown::straddlingReadings()
 // by an hour's worth, and when it springs forward they drop by one.
 void TestCountdown::daylightSavingChanges_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("utcBefore");
     QTest::addColumn<double>("secondsChange");
 
@@ -184,6 +189,7 @@ void TestCountdown::daylightSavingChanges_data()
         << qint64(1730613599) << 3599.0;
     QTest::newRow("spring forward: one second later, 3601 seconds fewer")
         << qint64(1710053999) << -3601.0;
+    // clang-format on
 }
 
 void TestCountdown::daylightSavingChanges()
@@ -241,6 +247,7 @@ void TestCountdown::formatTotal()
 // always round away from zero, whichever side of the half the double lands on.
 void TestCountdown::formatTotalHalves_data()
 {
+    // clang-format off
     QTest::addColumn<int>("secondsLeft");
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QString>("days");
@@ -252,6 +259,7 @@ void TestCountdown::formatTotalHalves_data()
     QTest::newRow("a year less 432 s") << 31535568 << "8759.88" << "365.00";
     QTest::newRow("364 days and 18 s") << 364 * 86400 + 18 << "8736.01" << "364.00";
     QTest::newRow("364 days and 43632 s") << 364 * 86400 + 43632 << "8748.12" << "364.51";
+    // clang-format on
 }
 
 void TestCountdown::formatTotalHalves()
@@ -271,6 +279,7 @@ void TestCountdown::formatTotalHalves()
 
 void TestCountdown::clockLines_data()
 {
+    // clang-format off
     QTest::addColumn<DateValue>("moment");
     QTest::addColumn<QString>("timeLine");
 
@@ -281,6 +290,7 @@ void TestCountdown::clockLines_data()
     QTest::newRow("one in the afternoon") << makeDateValue(2024, 12, 25, 13, 0, 0)
                                           << "01:00:00 pm";
     QTest::newRow("one in the morning") << makeDateValue(2024, 12, 25, 1, 2, 3) << "01:02:03 am";
+    // clang-format on
 }
 
 void TestCountdown::clockLines()
@@ -293,6 +303,7 @@ void TestCountdown::clockLines()
 // Names and separators follow the locale; the digits, the order and "am"/"pm" never change.
 void TestCountdown::localeSettings_data()
 {
+    // clang-format off
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("dateLine");
@@ -312,6 +323,7 @@ void TestCountdown::localeSettings_data()
     QTest::newRow("Arabic")
         << QLocale(QLocale::Arabic, QLocale::Egypt) << "23.50"
         << "\u2068الأحد\u2069 \u2068ديسمبر\u2069 01, 2024" << "07:05:09 pm";
+    // clang-format on
 }
 
 void TestCountdown::localeSettings()
@@ -336,8 +348,8 @@ void TestCountdown::tickWritesSixLabelsInOrder()
     RecordingForm form(log);
     // Midnight falls between the date line's reading and the time line's.
     clock.queue({makeDateValue(2024, 12, 24, 23, 59, 58), makeDateValue(2024, 12, 24, 23, 59, 58),
-                 makeDateValue(2024, 12, 24, 23, 59, 58), makeDateValue(2024, 12, 24, 23, 59, 59),
-                 makeDateValue(2024, 12, 25, 0, 0, 0)});
+        makeDateValue(2024, 12, 24, 23, 59, 58), makeDateValue(2024, 12, 24, 23, 59, 59),
+        makeDateValue(2024, 12, 25, 0, 0, 0)});
 
     ShowCountdownTexts(ComputeCountdown(clock), clock, form, english);
 

@@ -14,9 +14,9 @@
 
 #include <QDBusConnectionInterface>
 #include <QDir>
-#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -143,6 +143,7 @@ std::optional<DateChange> TestDateService::shiftAndWait(
 // may have changed.
 void TestDateService::answersBecomeOutcomes_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<qlonglong>("offset");
     QTest::addColumn<int>("timeoutMs");
@@ -175,6 +176,7 @@ void TestDateService::answersBecomeOutcomes_data()
     row("anything else", raising("org.example.Clock.Error.Jammed"), 1, refused, Cause::ServiceError);
     row("an answer after the timeout", QStringLiteral("time.sleep(2)\napply()"), 1, unanswered,
         Cause::NoAnswer, 300);
+    // clang-format on
 }
 
 void TestDateService::answersBecomeOutcomes()
@@ -225,6 +227,7 @@ void TestDateService::waitsWithoutBlocking()
 // removed. The start never hangs.
 void TestDateService::notesFoundAtStart_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("note");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("clockInDecember1992");
@@ -262,6 +265,7 @@ void TestDateService::notesFoundAtStart_data()
     QTest::newRow("a link to a note") << plausible << "link" << true << false << "a symbolic link";
     QTest::newRow("a huge file") << QByteArray(1 << 20, ' ') << "file" << true << false
                                  << "far larger than a note";
+    // clang-format on
 }
 
 void TestDateService::notesFoundAtStart()
@@ -326,6 +330,7 @@ void TestDateService::notesFoundAtStart()
 // still starts, changes nothing on the computer, says why once, and previews in the window.
 void TestDateService::locksOfOthers_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("situation");
     QTest::addColumn<QString>("told");
     QTest::newRow("another user's lock, held")
@@ -334,6 +339,7 @@ void TestDateService::locksOfOthers_data()
         << "linked lock" << "cannot make sure that it is the only one running";
     QTest::newRow("a folder of notes that cannot be written")
         << "read-only notes" << "cannot keep a note of the change";
+    // clang-format on
 }
 
 void TestDateService::locksOfOthers()
@@ -364,8 +370,8 @@ void TestDateService::locksOfOthers()
         QFile(notes + QStringLiteral("/notes.lock")).open(QIODevice::WriteOnly);
         QCOMPARE(::chmod(QFile::encodeName(notes).constData(), 0500), 0);
     }
-    const auto writable = qScopeGuard(
-        [&notes] { ::chmod(QFile::encodeName(notes).constData(), 0700); });
+    const auto writable =
+        qScopeGuard([&notes] { ::chmod(QFile::encodeName(notes).constData(), 0700); });
 
     QProcessEnvironment also;
     also.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
@@ -387,6 +393,7 @@ void TestDateService::locksOfOthers()
 // where the clock ends, the exit status and what the person is told.
 void TestDateService::oddEnds_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("happening");
     QTest::addColumn<bool>("clockBack");
@@ -409,6 +416,7 @@ void TestDateService::oddEnds_data()
     // told that the note stays, and the next start, finding the clock right, says nothing.
     QTest::newRow("a note that cannot be removed")
         << "apply()" << "note stays" << true << 0 << QStringList{"could not be removed"};
+    // clang-format on
 }
 
 void TestDateService::oddEnds()
@@ -422,8 +430,8 @@ void TestDateService::oddEnds()
     QVERIFY(m_service.setSetTimeCode(code));
     QTemporaryDir state;
     const QString notes = state.filePath(QStringLiteral("santa-count-down"));
-    const auto writable = qScopeGuard(
-        [&notes] { ::chmod(QFile::encodeName(notes).constData(), 0700); });
+    const auto writable =
+        qScopeGuard([&notes] { ::chmod(QFile::encodeName(notes).constData(), 0700); });
     QProcessEnvironment also;
     also.insert(QStringLiteral("XDG_STATE_HOME"), state.path());
     if (happening == QLatin1String("late"))
@@ -492,10 +500,12 @@ void TestDateService::oddEnds()
 // overwrites the other's note, and the first puts the date back.
 void TestDateService::twoCopiesWithoutOneLock_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("sameNotes");
     QTest::addColumn<QString>("told");
     QTest::newRow("one folder of notes") << true << "cannot make sure that it is the only one running";
     QTest::newRow("folders of notes of their own") << false << "already shows a day of December 1992";
+    // clang-format on
 }
 
 void TestDateService::twoCopiesWithoutOneLock()
@@ -526,7 +536,8 @@ void TestDateService::twoCopiesWithoutOneLock()
     session.click(daysCaption, secondWindow);
     QString secondSaid;
     QTRY_VERIFY_WITH_TIMEOUT(
-        (secondSaid += QString::fromLocal8Bit(second.readAllStandardError())).contains(told), 30000);
+        (secondSaid += QString::fromLocal8Bit(second.readAllStandardError())).contains(told),
+        30000);
     QCOMPARE(m_service.setTimeCalls().size(), 1);
     QCOMPARE(m_service.clockOffset(), firstDay);
     QVERIFY(session.answerNotices(true));

@@ -79,6 +79,7 @@ void TestDateValue::parseDateText()
 
 void TestDateValue::daysBetween_data()
 {
+    // clang-format off
     QTest::addColumn<DateValue>("later");
     QTest::addColumn<DateValue>("earlier");
     QTest::addColumn<double>("days");
@@ -90,6 +91,7 @@ void TestDateValue::daysBetween_data()
     QTest::newRow("a leap year") << makeDateValue(2025, 1, 1) << makeDateValue(2024, 1, 1) << 366.0;
     QTest::newRow("negative") << makeDateValue(2024, 12, 25) << makeDateValue(2024, 12, 25, 0, 0, 1)
                               << -1.0 / 86400;
+    // clang-format on
 }
 
 void TestDateValue::daysBetween()

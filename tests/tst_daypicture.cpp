@@ -117,7 +117,7 @@ void TestDayPicture::dayPictureOrder()
     QStringList expected;
     for (int n = 1; n <= 23; ++n)
         expected << QStringLiteral("Santa%1").arg(n);
-    expected << "NightBefore" << "XmassDay" << "SantaNotDec";
+    expected += {"NightBefore", "XmassDay", "SantaNotDec"};
     QCOMPARE(names, expected);
 }
 
@@ -125,6 +125,7 @@ void TestDayPicture::dayPictureOrder()
 // other month reads the month twice and writes once.
 void TestDayPicture::oneTick_data()
 {
+    // clang-format off
     QTest::addColumn<DateValue>("moment");
     QTest::addColumn<Control>("picture");
 
@@ -141,6 +142,7 @@ void TestDayPicture::oneTick_data()
     QTest::newRow("July") << makeDateValue(2025, 7, 14, 12) << Control::SantaNotDec;
     QTest::newRow("30 November, last second") << makeDateValue(2024, 11, 30, 23, 59, 59)
                                               << Control::SantaNotDec;
+    // clang-format on
 }
 
 void TestDayPicture::oneTick()
@@ -166,6 +168,7 @@ void TestDayPicture::oneTick()
 // The month may change between the tick's readings.
 void TestDayPicture::monthChangesWithinOneTick_data()
 {
+    // clang-format off
     QTest::addColumn<QList<DateValue>>("readings");
     QTest::addColumn<QStringList>("writes");
 
@@ -184,6 +187,7 @@ void TestDayPicture::monthChangesWithinOneTick_data()
         << QList<DateValue>{makeDateValue(2024, 12, 23, 23, 59, 59), makeDateValue(2024, 12, 24),
                             makeDateValue(2024, 12, 24)}
         << showing(Control::NightBefore);
+    // clang-format on
 }
 
 void TestDayPicture::monthChangesWithinOneTick()
@@ -199,7 +203,8 @@ void TestDayPicture::monthChangesWithinOneTick()
     ShowDayPicture(clock, form);
 
     QStringList seenWrites = log.entries();
-    seenWrites.removeIf([](const QString& entry) { return entry.startsWith(QLatin1String("now")); });
+    seenWrites.removeIf(
+        [](const QString& entry) { return entry.startsWith(QLatin1String("now")); });
     QCOMPARE(seenWrites, writes);
     QCOMPARE(clock.nowReadings(), readings.size());
     QVERIFY(!clock.ranDry());

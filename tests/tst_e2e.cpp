@@ -149,6 +149,7 @@ void TestEndToEnd::initTestCase()
 // one.
 void TestEndToEnd::commandLine_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("status");
@@ -191,6 +192,7 @@ void TestEndToEnd::commandLine_data()
         << QStringList{} << "de_AT.UTF-8" << 1 << "" << "benötigt eine grafische Anzeige";
     QTest::newRow("no display in a language without a translation, in English")
         << QStringList{} << "pt_BR.UTF-8" << 1 << "" << "needs a graphical display";
+    // clang-format on
 }
 
 void TestEndToEnd::commandLine()

@@ -23,8 +23,7 @@ constexpr double closeEnough = 0.25;
 // The simulated clock shows December 1992 when it is this far behind, in seconds, or further.
 constexpr double inDecember1992 = -1e9;
 
-enum class Ending
-{
+enum class Ending {
     Exit,
     CloseWindow,
     Terminate,
@@ -35,8 +34,7 @@ enum class Ending
     CancelledSessionEndThenPreview,
 };
 
-enum class Service
-{
+enum class Service {
     AnswersAtOnce,
     Slow,
     RefusesTheSecondChange,
@@ -103,6 +101,7 @@ void TestEndings::initTestCase()
 
 void TestEndings::everyEnd_data()
 {
+    // clang-format off
     QTest::addColumn<Ending>("ending");
     QTest::addColumn<Service>("service");
     QTest::addColumn<QString>("code");
@@ -145,6 +144,7 @@ void TestEndings::everyEnd_data()
                 << ending << service << QString::fromLatin1(code) << clockBack << status << told;
         }
     }
+    // clang-format on
 }
 
 void TestEndings::everyEnd()
@@ -158,8 +158,8 @@ void TestEndings::everyEnd()
 
     QVERIFY(m_service.clearCalls());
     QVERIFY(m_service.setSetTimeCode(code));
-    const bool logOut
-        = ending == Ending::SessionEnd || ending == Ending::CancelledSessionEndThenPreview;
+    const bool logOut =
+        ending == Ending::SessionEnd || ending == Ending::CancelledSessionEndThenPreview;
     SessionManager manager;
     ProgramSession::Options options;
     options.simulatedClock = m_service.clockFile();
@@ -177,8 +177,8 @@ void TestEndings::everyEnd()
     // A preview of two days: the first change reaches the service before the second click. A
     // notice (window-modal) is answered before the window is used again.
     const bool changesComputer = service != Service::NetworkTime;
-    const bool refusesSecond = service == Service::RefusesTheSecondChange
-        || service == Service::RefusesAfterTheFirst;
+    const bool refusesSecond =
+        service == Service::RefusesTheSecondChange || service == Service::RefusesAfterTheFirst;
     session.click(daysCaption);
     if (changesComputer)
         QTRY_VERIFY_WITH_TIMEOUT(m_service.clockOffset() < inDecember1992, 30000);

@@ -73,7 +73,8 @@ void TestForm1::controlsByName()
 
     for (Control control : allControls()) {
         const QList<QObject*> named = form.findChildren<QObject*>(controlName(control));
-        QVERIFY2(named.size() == 1 && named.front()->parent() == &form, controlName(control).data());
+        QVERIFY2(
+            named.size() == 1 && named.front()->parent() == &form, controlName(control).data());
         if (control != Control::Timer1)
             QCOMPARE(form.control(control), named.front());
     }
@@ -177,8 +178,8 @@ void TestForm1::daysClickAboveDayLabel()
 {
     FakeWindow window(makeDateValue(2026, 12, 9, 10, 0, 0));
     auto& [clock, log, systemDate, keeper, form] = window;
-    const QRect shared
-        = form.control(Control::Label4)->geometry() & form.control(Control::DayLabel)->geometry();
+    const QRect shared =
+        form.control(Control::Label4)->geometry() & form.control(Control::DayLabel)->geometry();
     QVERIFY(!shared.isEmpty());
     QCOMPARE(form.childAt(shared.center()), form.control(Control::Label4));
 }

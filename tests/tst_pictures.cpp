@@ -66,8 +66,8 @@ Glance glanceAt(const QImage& picture)
     QList<int> pixels(Glance::cells * Glance::cells);
     for (int y = 0; y < rgb.height(); ++y) {
         for (int x = 0; x < rgb.width(); ++x) {
-            const int cell = y * Glance::cells / rgb.height() * Glance::cells
-                + x * Glance::cells / rgb.width();
+            const int cell =
+                y * Glance::cells / rgb.height() * Glance::cells + x * Glance::cells / rgb.width();
             const QRgb pixel = rgb.pixel(x, y);
             ++pixels[cell];
             glance.ink[cell] += pixel != ground;
@@ -161,12 +161,12 @@ void TestPictures::eachPicture()
     QCOMPARE(image.format(), QImage::Format_Indexed8);
     const QResource data(QStringLiteral(":/pictures/%1.pix").arg(name));
     QVERIFY(data.data() && image.constBits() > data.data()
-            && image.constBits() < data.data() + data.size());
+        && image.constBits() < data.data() + data.size());
     QVERIFY(!image.hasAlphaChannel());
 
     const QHash<QRgb, int> counts = histogram(image);
-    QVERIFY2(counts.size() <= maxColours,
-             qPrintable(QStringLiteral("%1 colours").arg(counts.size())));
+    QVERIFY2(
+        counts.size() <= maxColours, qPrintable(QStringLiteral("%1 colours").arg(counts.size())));
     QVERIFY(counts.size() >= 2);
     // The renditions for scaled screens: the same drawing at two and three times the size, in the
     // same colours.
@@ -174,13 +174,16 @@ void TestPictures::eachPicture()
         const QImage sharp(QStringLiteral(":/pictures@%1x/%2.png").arg(scale).arg(name));
         QCOMPARE(sharp.size(), size * scale);
         for (QRgb colour : histogram(sharp).keys())
-            QVERIFY2(counts.contains(colour), qPrintable(QStringLiteral("%1x: #%2").arg(scale).arg(colour & 0xffffff, 6, 16, QLatin1Char('0'))));
+            QVERIFY2(counts.contains(colour),
+                qPrintable(QStringLiteral("%1x: #%2")
+                               .arg(scale)
+                               .arg(colour & 0xffffff, 6, 16, QLatin1Char('0'))));
     }
 
     const auto dominant = std::max_element(counts.begin(), counts.end());
     QVERIFY2(looksLike(dominant.key(), ground),
-             qPrintable(QStringLiteral("dominant #%1").arg(dominant.key() & 0xffffff, 6, 16,
-                                                          QLatin1Char('0'))));
+        qPrintable(QStringLiteral("dominant #%1")
+                       .arg(dominant.key() & 0xffffff, 6, 16, QLatin1Char('0'))));
 }
 
 void TestPictures::noTwoDayPicturesAlike()
@@ -188,12 +191,12 @@ void TestPictures::noTwoDayPicturesAlike()
     QStringList names;
     for (int n = 1; n <= 23; ++n)
         names << QStringLiteral("Santa%1").arg(n);
-    names << "NightBefore" << "XmassDay" << "SantaNotDec";
+    names += {"NightBefore", "XmassDay", "SantaNotDec"};
     QSet<QByteArray> seen;
     for (const QString& name : names) {
         const QImage image = picture(name).convertToFormat(QImage::Format_RGB32);
-        const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()),
-                                qsizetype(image.sizeInBytes()));
+        const QByteArray pixels(
+            reinterpret_cast<const char*>(image.constBits()), qsizetype(image.sizeInBytes()));
         QVERIFY2(!seen.contains(pixels), qPrintable(name));
         seen.insert(pixels);
     }
@@ -211,6 +214,7 @@ void TestPictures::noTwoDayPicturesAlike()
 // the same places, and their subjects must differ on most of the cells that hold either of them.
 void TestPictures::pairsToldApartAtAGlance_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::newRow("two laughing heads") << "Santa1" << "Santa3";
@@ -224,6 +228,7 @@ void TestPictures::pairsToldApartAtAGlance_data()
         << "Santa9" << "Santa16";
     QTest::newRow("Santas on pale yellow: the book and the telephone")
         << "Santa8" << "Santa16";
+    // clang-format on
 }
 
 void TestPictures::pairsToldApartAtAGlance()
@@ -243,7 +248,8 @@ void TestPictures::pairsToldApartAtAGlance()
         }
     }
     QVERIFY2(correlation < 0.6, qPrintable(QString::number(correlation)));
-    QVERIFY2(differing * 2 > subject, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(subject)));
+    QVERIFY2(differing * 2 > subject,
+        qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(subject)));
 }
 
 // At every size a face on a transparent ground: the corners are see-through, every pixel is
@@ -254,8 +260,8 @@ void TestPictures::windowIcon()
         const QImage icon = QImage(QStringLiteral(":/icons/icon-%1.png").arg(size))
                                 .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(size, size));
-        for (const QPoint& corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1),
-                 QPoint(size - 1, size - 1)})
+        for (const QPoint& corner :
+            {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
             QCOMPARE(qAlpha(icon.pixel(corner)), 0);
         int solid = 0;
         for (int y = 0; y < size; ++y)

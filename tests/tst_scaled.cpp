@@ -122,8 +122,8 @@ void TestScaled::pictures()
         QCOMPARE(sharp.size(), picture.size() * int(scale));
         QCOMPARE(shown.copy(QRect(QPoint(0, 0), sharp.size())), sharp);
         // Not the small picture made larger: the edges are drawn anew at the finer pixels.
-        const QImage doubled
-            = picture.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage doubled =
+            picture.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         int differing = 0;
         for (int y = 0; y < sharp.height(); ++y)
             for (int x = 0; x < sharp.width(); ++x)
@@ -176,7 +176,8 @@ void TestScaled::framesShowAllFourSides()
             double best = 0;
             for (int line : lines)
                 best = std::max(best, shareOfFrame(vertical, line));
-            QVERIFY2(best > 0.95, qPrintable(QStringLiteral("%1: %2").arg(box->objectName()).arg(best)));
+            QVERIFY2(
+                best > 0.95, qPrintable(QStringLiteral("%1: %2").arg(box->objectName()).arg(best)));
         }
         box->hide();
     }
@@ -184,7 +185,8 @@ void TestScaled::framesShowAllFourSides()
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_SCALE_FACTOR", qgetenv("SCD_TEST_SCALE").isEmpty() ? "2" : qgetenv("SCD_TEST_SCALE"));
+    qputenv(
+        "QT_SCALE_FACTOR", qgetenv("SCD_TEST_SCALE").isEmpty() ? "2" : qgetenv("SCD_TEST_SCALE"));
     QApplication app(argc, argv);
     TestScaled test;
     return QTest::qExec(&test, argc, argv);

@@ -365,6 +365,7 @@ void TestSysDate::oneChangeAtATime()
 // between the two dates. The clock is moved by an offset from its own reading.
 void TestSysDate::computerDateKeepsTimeOfDay_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("zone");
     QTest::addColumn<WallTime>("now");
     QTest::addColumn<QString>("dateText");
@@ -381,6 +382,7 @@ void TestSysDate::computerDateKeepsTimeOfDay_data()
     QTest::newRow("Auckland, a day ahead of UTC") << QByteArray("Pacific/Auckland")
                                                   << utc(2026, 12, 9, 11, 0, 0) << "12-25-1992"
                                                   << utc(1992, 12, 24, 11, 0, 0);
+    // clang-format on
 }
 
 void TestSysDate::computerDateKeepsTimeOfDay()

@@ -1,31 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "datekeeper.h"
-#include "inwindowpreview.h"
 #include "daypicture.h"
+#include "fakesystemdate.h"
+#include "fallbacksystemdate.h"
 #include "form1.h"
 #include "image.h"
+#include "inwindowpreview.h"
 #include "label.h"
 #include "picturebox.h"
-#include "fakesystemdate.h"
-#include "scriptedclock.h"
-#include "fallbacksystemdate.h"
 #include "refusingdate.h"
+#include "scriptedclock.h"
 #include "translations.h"
 #include "windowsystem.h"
 
 #include <QAccessible>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <QApplication>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -54,12 +54,14 @@ QStringList snapshot(const Form1& form)
         if (control == Control::Timer1)
             continue;
         QWidget* widget = form.control(control);
-        QString entry = QStringLiteral("%1 %2 %3").arg(controlName(control)).arg(widget->isVisible()).arg(
-            QStringLiteral("%1,%2 %3x%4")
-                .arg(widget->x())
-                .arg(widget->y())
-                .arg(widget->width())
-                .arg(widget->height()));
+        QString entry = QStringLiteral("%1 %2 %3")
+                            .arg(controlName(control))
+                            .arg(widget->isVisible())
+                            .arg(QStringLiteral("%1,%2 %3x%4")
+                                     .arg(widget->x())
+                                     .arg(widget->y())
+                                     .arg(widget->width())
+                                     .arg(widget->height()));
         if (auto* label = qobject_cast<Label*>(widget))
             entry += QStringLiteral(" \"%1\"").arg(label->caption());
         state << entry;
@@ -135,6 +137,7 @@ void TestWindow::cleanup()
 // whether it shows when the window opens. Fitted labels take the size of their text.
 void TestWindow::controlLayout_data()
 {
+    // clang-format off
     QTest::addColumn<Control>("control");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<int>("fontPixels");
@@ -188,6 +191,7 @@ void TestWindow::controlLayout_data()
         row(box.control) << QRect(box.x, box.y, box.w, box.h) << 0 << none << 0
                          << (box.framed ? "framed box" : "box") << false << "";
     }
+    // clang-format on
 }
 
 void TestWindow::controlLayout()
@@ -230,8 +234,9 @@ void TestWindow::controlLayout()
             QCOMPARE(widget->size(), geometry.size());
         } else {
             const QFontMetrics metrics(label->font());
-            QCOMPARE(widget->size(), QSize(metrics.horizontalAdvance(caption), metrics.height())
-                                         .expandedTo(geometry.size()));
+            QCOMPARE(widget->size(),
+                QSize(metrics.horizontalAdvance(caption), metrics.height())
+                    .expandedTo(geometry.size()));
         }
     } else if (kind == QLatin1String("button")) {
         auto* button = qobject_cast<QPushButton*>(widget);
@@ -281,7 +286,8 @@ void TestWindow::windowFrame()
 void TestWindow::fontStandIn()
 {
     Form1 form(*m_clock, *m_keeper);
-    for (Control control : {Control::Label5, Control::SecLabel, Control::Label1, Control::Command1}) {
+    for (Control control :
+        {Control::Label5, Control::SecLabel, Control::Label1, Control::Command1}) {
         const QFontInfo used(form.control(control)->font());
         QCOMPARE(used.family(), QStringLiteral("Liberation Sans"));
         QVERIFY(used.bold());
@@ -298,18 +304,17 @@ void TestWindow::beforeFirstTick()
     const QImage shot = grabWindow(form);
 
     const QList<Control> shown = {Control::Label5, Control::Label1, Control::Label2,
-                                  Control::Label3, Control::Label4, Control::Label6,
-                                  Control::Image1, Control::Command1};
+        Control::Label3, Control::Label4, Control::Label6, Control::Image1, Control::Command1};
     int lit = 0;
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
             if (isBlack(shot.pixel(x, y)))
                 continue;
             ++lit;
-            const bool inShownControl = std::any_of(shown.begin(), shown.end(), [&](Control c) {
-                return form.control(c)->geometry().contains(x, y);
-            });
-            QVERIFY2(inShownControl, qPrintable(QStringLiteral("lit pixel at %1,%2").arg(x).arg(y)));
+            const bool inShownControl = std::any_of(shown.begin(), shown.end(),
+                [&](Control c) { return form.control(c)->geometry().contains(x, y); });
+            QVERIFY2(
+                inShownControl, qPrintable(QStringLiteral("lit pixel at %1,%2").arg(x).arg(y)));
         }
     }
     QVERIFY(lit > 1000);
@@ -334,9 +339,8 @@ void TestWindow::stackingUnitCaptionsOverTotals()
     const QImage shot = grabWindow(form);
 
     const std::pair<Control, Control> pairs[] = {{Control::Label1, Control::SecLabel},
-                                                 {Control::Label2, Control::MinLabel},
-                                                 {Control::Label3, Control::HouLabel},
-                                                 {Control::Label4, Control::DayLabel}};
+        {Control::Label2, Control::MinLabel}, {Control::Label3, Control::HouLabel},
+        {Control::Label4, Control::DayLabel}};
     for (const auto& [caption, total] : pairs) {
         const QRect shared = form.control(caption)->geometry() & form.control(total)->geometry();
         QCOMPARE(shared.height(), 11);
@@ -419,14 +423,14 @@ void TestWindow::fixedLabelsWrapAndClip()
 
     // The heading wraps where it was designed to.
     QCOMPARE(qobject_cast<Label*>(form.control(Control::Label5))->visibleLines(),
-             (QStringList{"Santa Claus", "Will be here", "in:"}));
+        (QStringList{"Santa Claus", "Will be here", "in:"}));
 
     form.setCaption(Control::SecLabel, QStringLiteral("Merry Christmas and a happy new year"));
     const QStringList lines = secLabel->visibleLines();
     QCOMPARE(lines.size(), 1); // a second 22-px line would end below the 41-px box
     QVERIFY(QStringLiteral("Merry Christmas and a happy new year").startsWith(lines.front()));
-    QVERIFY(QStringLiteral("Merry Christmas and a happy new year")
-                .at(lines.front().size()) == QLatin1Char(' '));
+    QVERIFY(QStringLiteral("Merry Christmas and a happy new year").at(lines.front().size())
+        == QLatin1Char(' '));
 
     const QImage shot = secLabel->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int lineHeight = QFontMetrics(secLabel->font()).height();
@@ -436,7 +440,7 @@ void TestWindow::fixedLabelsWrapAndClip()
 
     auto* label5 = qobject_cast<Label*>(form.control(Control::Label5));
     QCOMPARE(label5->visibleLines().join(QLatin1Char(' ')),
-             QStringLiteral("Santa Claus Will be here in:"));
+        QStringLiteral("Santa Claus Will be here in:"));
     QVERIFY(label5->visibleLines().size() > 1);
 }
 
@@ -474,7 +478,8 @@ void TestWindow::focusAndTabOrder()
     expected << "Command1";
     for (int n = 10; n <= 23; ++n)
         expected << QStringLiteral("Santa%1").arg(n);
-    expected << "SantaNotDec" << "LogoKestrel";
+    expected << "SantaNotDec"
+             << "LogoKestrel";
     QCOMPARE(visited, expected);
 }
 
@@ -506,9 +511,9 @@ void TestWindow::clicksElsewhereChangeNothing()
     const int readings = m_clock->nowReadings();
 
     for (Control c : {Control::Label1, Control::Label2, Control::Label3, Control::Label5,
-                      Control::Label6, Control::Label9, Control::Label10, Control::SecLabel,
-                      Control::MinLabel, Control::HouLabel, Control::DayLabel, Control::Image1,
-                      Control::LogoKestrel, Control::SantaNotDec, Control::Santa1})
+             Control::Label6, Control::Label9, Control::Label10, Control::SecLabel,
+             Control::MinLabel, Control::HouLabel, Control::DayLabel, Control::Image1,
+             Control::LogoKestrel, Control::SantaNotDec, Control::Santa1})
         QTest::mouseClick(form.control(c), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(snapshot(form), before);
     QCOMPARE(m_clock->nowReadings(), readings);
@@ -523,7 +528,8 @@ void TestWindow::clicksElsewhereChangeNothing()
 // naming the day it shows.
 void TestWindow::accessibleTree()
 {
-    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY(platform);
     platform->setActive(true);
     static QList<std::pair<QAccessible::Event, QObject*>> heard;
@@ -541,9 +547,12 @@ void TestWindow::accessibleTree()
     Form1 form(preview.preview, keeper);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    const QString timeLeft = QStringLiteral("15.50 days until Christmas. Alt+D previews the days of December.");
+    const QString timeLeft =
+        QStringLiteral("15.50 days until Christmas. Alt+D previews the days of December.");
     // Before the first tick, as the window opens.
-    QCOMPARE(QAccessible::queryAccessibleInterface(form.control(Control::Command1))->text(QAccessible::Description), timeLeft);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.control(Control::Command1))
+                 ->text(QAccessible::Description),
+        timeLeft);
     tick(form);
     const auto face = [&form](Control control) {
         return QAccessible::queryAccessibleInterface(form.control(control));
@@ -557,7 +566,8 @@ void TestWindow::accessibleTree()
 
     QCOMPARE(face(Control::Label5)->role(), QAccessible::Heading);
     QCOMPARE(face(Control::Label9)->role(), QAccessible::StaticText);
-    QCOMPARE(face(Control::SecLabel)->text(QAccessible::Name), QStringLiteral("1339200.00 seconds"));
+    QCOMPARE(
+        face(Control::SecLabel)->text(QAccessible::Name), QStringLiteral("1339200.00 seconds"));
     QCOMPARE(face(Control::MinLabel)->text(QAccessible::Name), QStringLiteral("22320.00 minutes"));
     QCOMPARE(face(Control::HouLabel)->text(QAccessible::Name), QStringLiteral("372.00 hours"));
     QCOMPARE(face(Control::DayLabel)->text(QAccessible::Name), QStringLiteral("15.50 days"));
@@ -584,13 +594,14 @@ void TestWindow::accessibleTree()
     QVERIFY(days);
     QVERIFY(days->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(days->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
-             QStringList{"Alt+D"});
+        QStringList{"Alt+D"});
 
     // Seconds later, the days total the same: nothing for the focus or the window, nothing told.
     const auto spoken = [&form] {
         QStringList told;
         for (const auto& [type, object] : std::as_const(heard)) {
-            if (type == QAccessible::Focus || object == &form || object == QApplication::focusWidget())
+            if (type == QAccessible::Focus || object == &form
+                || object == QApplication::focusWidget())
                 told << QStringLiteral("%1 %2").arg(int(type)).arg(object->objectName());
         }
         return told;
@@ -611,8 +622,10 @@ void TestWindow::accessibleTree()
         const Control picture = santaForDay(day);
         QCOMPARE(QApplication::focusWidget(), form.control(picture));
         QCOMPARE(face(picture)->text(QAccessible::Name),
-            QStringLiteral("Picture for ") + QLocale().toString(QDate(1992, 12, day), QLocale::LongFormat));
-        QVERIFY2(spoken().filter(focused) == QStringList{focused + controlName(picture)}, qPrintable(QString::number(day) + spoken().join(QLatin1Char(','))));
+            QStringLiteral("Picture for ")
+                + QLocale().toString(QDate(1992, 12, day), QLocale::LongFormat));
+        QVERIFY2(spoken().filter(focused) == QStringList{focused + controlName(picture)},
+            qPrintable(QString::number(day) + spoken().join(QLatin1Char(','))));
     }
     // The press action is told the same way. A click of the mouse moves no focus there, but the
     // focus on a day picture stays with the day picture.
@@ -658,9 +671,8 @@ void TestWindow::focusOutlineShows()
 void TestWindow::exitHasFocusWhenFirstActivated()
 {
     Form1 form(*m_clock, *m_keeper);
-    form.setFarewellSleep([this](std::chrono::nanoseconds d) {
-        m_clock->setElapsed(m_clock->currentElapsed() + d);
-    });
+    form.setFarewellSleep(
+        [this](std::chrono::nanoseconds d) { m_clock->setElapsed(m_clock->currentElapsed() + d); });
     tick(form);
     QVERIFY(!form.control(Control::Santa1)->isHidden());
     form.show();
@@ -720,6 +732,7 @@ void TestWindow::applicationIdIsTheDesktopEntry()
 // date and time) stay as they are designed, with the locale's names of days and months.
 void TestWindow::speaksThePersonsLanguage_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("notice");
@@ -752,6 +765,7 @@ void TestWindow::speaksThePersonsLanguage_data()
         << "The computer's date was not changed."
         << "This program does not have the right to set the computer's clock."
         << "Today is, segunda-feira dezembro 09, 2024" << "OK";
+    // clang-format on
 }
 
 void TestWindow::speaksThePersonsLanguage()
@@ -764,7 +778,8 @@ void TestWindow::speaksThePersonsLanguage()
     QFETCH(QString, button);
 
     QLocale::setDefault(QLocale(locale));
-    const auto english = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+    const auto english =
+        qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
     Translations::Language language{QLocale(locale)};
     language.install();
 
@@ -778,12 +793,14 @@ void TestWindow::speaksThePersonsLanguage()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     tick(form);
 
-    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description), description);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description), description);
     const auto caption = [&form](Control control) {
         return qobject_cast<Label*>(form.control(control))->caption();
     };
     QCOMPARE(form.windowTitle(), QStringLiteral("Santa Count Down"));
-    QCOMPARE(qobject_cast<QPushButton*>(form.control(Control::Command1))->text(), QStringLiteral("EXIT"));
+    QCOMPARE(qobject_cast<QPushButton*>(form.control(Control::Command1))->text(),
+        QStringLiteral("EXIT"));
     QCOMPARE(caption(Control::Label4), QStringLiteral("Days"));
     QCOMPARE(caption(Control::Label5), QStringLiteral("Santa Claus Will be here in:"));
     QCOMPARE(caption(Control::Label9), dateLine);

@@ -22,7 +22,10 @@ public:
         std::chrono::year_month_day current = std::chrono::year{2026} / 12 / 9);
 
     void refuseSetting() { m_setOutcome = DateChange::refused(DateChange::Cause::NotAuthorized); }
-    void refuseRestoring() { m_restoreOutcome = DateChange::refused(DateChange::Cause::NotAuthorized); }
+    void refuseRestoring()
+    {
+        m_restoreOutcome = DateChange::refused(DateChange::Cause::NotAuthorized);
+    }
 
     void holdAnswers(bool hold) { m_holding = hold; }
     // Answers the change that waits, with its outcome.

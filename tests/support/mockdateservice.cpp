@@ -121,8 +121,8 @@ QDBusConnection MockDateService::bus() const
 
 QDBusMessage MockDateService::callMock(const QString& method, const QVariantList& arguments)
 {
-    QDBusMessage message
-        = QDBusMessage::createMethodCall(service, objectPath, mockInterface, method);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(service, objectPath, mockInterface, method);
     message.setArguments(arguments);
     // Long enough for a SetTime that sleeps to finish first.
     return bus().call(message, QDBus::Block, 60000);
@@ -185,8 +185,8 @@ double MockDateService::clockOffset() const
 
 QList<QVariantList> MockDateService::setTimeCalls()
 {
-    const QDBusMessage reply
-        = callMock(QStringLiteral("GetMethodCalls"), {QStringLiteral("SetTime")});
+    const QDBusMessage reply =
+        callMock(QStringLiteral("GetMethodCalls"), {QStringLiteral("SetTime")});
     QList<QVariantList> calls;
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return calls;

@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <cstdlib>
@@ -56,8 +56,8 @@ QString ProgramSession::cannotStartSafely()
     if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
         return QStringLiteral(
             "setpriv cannot start the program without the right to set the clock.");
-    const quint64 bounding
-        = probe.readAllStandardOutput().mid(7).trimmed().toULongLong(nullptr, 16);
+    const quint64 bounding =
+        probe.readAllStandardOutput().mid(7).trimmed().toULongLong(nullptr, 16);
     return (bounding >> capSysTime) & 1
         ? QStringLiteral("The program would keep the right to set the clock; refusing.")
         : QString();
@@ -76,7 +76,9 @@ QString ProgramSession::missingTools()
         missing << QStringLiteral("ImageMagick's convert (imagemagick)");
     if (!QFileInfo::exists(QStringLiteral(SCD_LIBFAKETIME)))
         missing << QStringLiteral("libfaketime (libfaketime)");
-    return missing.isEmpty() ? QString() : QStringLiteral("Not installed: ") + missing.join(QStringLiteral(", "));
+    return missing.isEmpty()
+        ? QString()
+        : QStringLiteral("Not installed: ") + missing.join(QStringLiteral(", "));
 }
 
 QString ProgramSession::cannotRun()
@@ -236,8 +238,8 @@ QString ProgramSession::run(const QString& program, const QStringList& arguments
 
 QStringList ProgramSession::windows() const
 {
-    const QString tree
-        = run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QString tree =
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
     static const QRegularExpression line(QStringLiteral(
         R"((0x[0-9a-f]+) "Santa Count Down": \("santa-count-down".*\)\s+(\d+x\d+)\+)"));
     QStringList found;
@@ -369,8 +371,8 @@ QStringList ProgramSession::stacking() const
 {
     static const QRegularExpression child(
         QStringLiteral(R"(^\s+(0x[0-9a-f]+) )"), QRegularExpression::MultilineOption);
-    const QString tree
-        = run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+    const QString tree =
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
     QStringList ids;
     for (auto match = child.globalMatch(tree); match.hasNext();)
         ids << match.next().captured(1);

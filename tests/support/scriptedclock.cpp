@@ -7,8 +7,7 @@ using namespace std::chrono;
 
 ScriptedClock::ScriptedClock(EventLog* log)
     : m_log(log)
-{
-}
+{ }
 
 void ScriptedClock::queue(DateValue reading)
 {
@@ -58,7 +57,8 @@ nanoseconds ScriptedClock::elapsed()
     const nanoseconds reading = m_elapsed;
     m_elapsed += m_elapsedStep;
     if (m_log)
-        m_log->add(QStringLiteral("elapsed %1 ms").arg(duration_cast<milliseconds>(reading).count()));
+        m_log->add(
+            QStringLiteral("elapsed %1 ms").arg(duration_cast<milliseconds>(reading).count()));
     return reading;
 }
 

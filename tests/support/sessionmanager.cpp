@@ -5,9 +5,8 @@
 #include <QSocketNotifier>
 #include <QTest>
 
-#include <cstdlib>
-
 #include <X11/SM/SMlib.h>
+#include <cstdlib>
 
 // Part of the library, if not of its headers: listen on the local socket only, not on TCP.
 extern "C" int _IceTransNoListen(const char* protocol);
@@ -43,8 +42,8 @@ QString SessionManager::start()
     // A client that goes away mid-message is no reason to end the test, as the library would.
     IceSetIOErrorHandler([](IceConn) {});
     char error[256] = {};
-    if (!SmsInitialize("santa-count-down-tests", "1.0", newClient, this,
-            anyLocalHost, sizeof error, error))
+    if (!SmsInitialize(
+            "santa-count-down-tests", "1.0", newClient, this, anyLocalHost, sizeof error, error))
         return QStringLiteral("SmsInitialize: %1").arg(QString::fromLocal8Bit(error));
     _IceTransNoListen("tcp");
     if (!IceListenForConnections(&m_listenerCount, &m_listeners, sizeof error, error))
@@ -91,8 +90,8 @@ void SessionManager::serve()
 
 namespace {
 
-Status newClient(SmsConn client, SmPointer manager, unsigned long* mask, SmsCallbacks* callbacks,
-    char**)
+Status newClient(
+    SmsConn client, SmPointer manager, unsigned long* mask, SmsCallbacks* callbacks, char**)
 {
     static_cast<SessionManager*>(manager)->clientConnected(client);
     *callbacks = {};
@@ -103,14 +102,17 @@ Status newClient(SmsConn client, SmPointer manager, unsigned long* mask, SmsCall
         SmsInteract(connection);
     };
     callbacks->interact_done.callback = [](SmsConn, SmPointer, Bool) {};
-    callbacks->save_yourself_request.callback = [](SmsConn, SmPointer, int, Bool, int, Bool, Bool) {};
+    // A client's own request to save the session: there is no session to save.
+    const auto noSessionToSave = [](SmsConn, SmPointer, int, Bool, int, Bool, Bool) {};
+    callbacks->save_yourself_request.callback = noSessionToSave;
     callbacks->save_yourself_phase2_request.callback = [](SmsConn connection, SmPointer) {
         SmsSaveYourselfPhase2(connection);
     };
     callbacks->save_yourself_done.callback = [](SmsConn, SmPointer self, Bool) {
         static_cast<SessionManager*>(self)->clientSaved();
     };
-    callbacks->close_connection.callback = [](SmsConn connection, SmPointer self, int count, char** reasons) {
+    callbacks->close_connection.callback = [](SmsConn connection, SmPointer self, int count,
+                                               char** reasons) {
         SmFreeReasons(count, reasons);
         SmsCleanUp(connection);
         static_cast<SessionManager*>(self)->clientGone();
@@ -128,13 +130,13 @@ Status newClient(SmsConn client, SmPointer manager, unsigned long* mask, SmsCall
     callbacks->get_properties.callback = [](SmsConn connection, SmPointer) {
         SmsReturnProperties(connection, 0, nullptr);
     };
-    for (auto* data : {&callbacks->register_client.manager_data,
-             &callbacks->interact_request.manager_data, &callbacks->interact_done.manager_data,
-             &callbacks->save_yourself_request.manager_data,
-             &callbacks->save_yourself_phase2_request.manager_data,
-             &callbacks->save_yourself_done.manager_data, &callbacks->close_connection.manager_data,
-             &callbacks->set_properties.manager_data, &callbacks->delete_properties.manager_data,
-             &callbacks->get_properties.manager_data})
+    for (auto* data :
+        {&callbacks->register_client.manager_data, &callbacks->interact_request.manager_data,
+            &callbacks->interact_done.manager_data, &callbacks->save_yourself_request.manager_data,
+            &callbacks->save_yourself_phase2_request.manager_data,
+            &callbacks->save_yourself_done.manager_data, &callbacks->close_connection.manager_data,
+            &callbacks->set_properties.manager_data, &callbacks->delete_properties.manager_data,
+            &callbacks->get_properties.manager_data})
         *data = manager;
     *mask = SmsRegisterClientProcMask | SmsInteractRequestProcMask | SmsInteractDoneProcMask
         | SmsSaveYourselfRequestProcMask | SmsSaveYourselfP2RequestProcMask
