@@ -55,14 +55,15 @@ int main(int argc, char* argv[])
                     stderr, "palettize: %s has a see-through pixel at %d,%d\n", argv[1], x, y);
                 return 1;
             }
-            auto found = index.constFind(in[x]);
-            if (found == index.constEnd()) {
+            int entry = index.value(in[x], -1);
+            if (entry < 0) {
                 if (colours.size() == 256)
                     return writeWithoutPalette(rendered, argv[1], argv[2]);
-                found = index.insert(in[x], int(colours.size()));
+                entry = int(colours.size());
+                index.insert(in[x], entry);
                 colours << in[x];
             }
-            out[x] = uchar(*found);
+            out[x] = uchar(entry);
         }
     }
     indexed.setColorTable(colours);

@@ -40,7 +40,7 @@ QImage fromRaw(const uchar* data, qsizetype size)
 
     QList<QRgb> table(colours);
     for (int i = 0; i < colours; ++i) {
-        const uchar* entry = data + headerSize + i * 4;
+        const uchar* entry = data + headerSize + qsizetype(i) * 4;
         table[i] = QRgb(entry[0] | (entry[1] << 8) | (entry[2] << 16) | (quint32(entry[3]) << 24));
     }
     QImage image(data + pixelsAt, width, height, bytesPerLine, QImage::Format_Indexed8);

@@ -47,6 +47,7 @@ pid_t launch(const std::vector<std::string>& command)
         die("fork failed");
     if (pid == 0) {
         std::vector<char*> args;
+        args.reserve(argv.size() + 1);
         for (auto& a : argv)
             args.push_back(a.data());
         args.push_back(nullptr);

@@ -41,7 +41,7 @@ public:
 private:
     DateValue m_now = makeDateValue(2026, 12, 9, 12, 0, 0);
     LocalClock m_computer;
-} g_secondBySecond;
+};
 
 double threadCpuMicroseconds()
 {
@@ -65,7 +65,7 @@ protected:
     }
 };
 
-int measureCost(Form1& form, int ticks)
+int measureCost(Form1& form, SecondBySecondClock& clock, int ticks)
 {
     form.timer1()->stop();
     RepaintCounter repaints;
@@ -75,7 +75,7 @@ int measureCost(Form1& form, int ticks)
     costs.reserve(std::size_t(ticks));
     for (int i = 0; i < ticks; ++i) {
         const int before = repaints.count;
-        g_secondBySecond.nextSecond();
+        clock.nextSecond();
         const double start = threadCpuMicroseconds();
         QMetaObject::invokeMethod(form.timer1(), "timeout");
         // The repaint that the tick asked for is part of its cost; waiting for it is not.
@@ -96,36 +96,42 @@ int measureSkips(Form1& form, LocalClock& clock, int seconds)
 {
     auto* timeLine = qobject_cast<Label*>(form.control(Control::Label10));
     static const QRegularExpression time(QStringLiteral(R"((\d\d)\D(\d\d)\D(\d\d) (am|pm))"));
-    int previous = -1;
-    int ticks = 0, skipped = 0, repeated = 0;
-    double phaseMin = 1e9, phaseMax = -1;
-    QObject::connect(timeLine, &Label::captionChanged, &form, [&](const QString& caption) {
-        const double since = clock.secondsSinceMidnight();
-        const auto m = time.match(caption);
-        if (!m.hasMatch())
-            return;
-        const int hour12 = m.captured(1).toInt() % 12;
-        const int second = ((m.captured(4) == QLatin1String("pm") ? 12 : 0) + hour12) * 3600
-            + m.captured(2).toInt() * 60 + m.captured(3).toInt();
-        if (previous >= 0) {
-            const int step = (second - previous + 86400) % 86400;
-            skipped += step > 1 ? step - 1 : 0;
-            repeated += step == 0;
-        }
-        previous = second;
-        ++ticks;
-        // Skip the first few ticks: they come before the timer has found its place.
-        if (ticks > 3) {
-            const double phase = (since - std::floor(since)) * 1000;
-            phaseMin = std::min(phaseMin, phase);
-            phaseMax = std::max(phaseMax, phase);
-        }
-    });
+    struct Counts
+    {
+        int previous = -1;
+        int ticks = 0, skipped = 0, repeated = 0;
+        double phaseMin = 1e9, phaseMax = -1;
+    } counts;
+    // The connection ends with this function, as the counts do.
+    QObject counting;
+    QObject::connect(timeLine, &Label::captionChanged, &counting,
+        [c = &counts, clock = &clock](const QString& caption) {
+            const double since = clock->secondsSinceMidnight();
+            const auto m = time.match(caption);
+            if (!m.hasMatch())
+                return;
+            const int hour12 = m.captured(1).toInt() % 12;
+            const int second = ((m.captured(4) == QLatin1String("pm") ? 12 : 0) + hour12) * 3600
+                + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+            if (c->previous >= 0) {
+                const int step = (second - c->previous + 86400) % 86400;
+                c->skipped += step > 1 ? step - 1 : 0;
+                c->repeated += step == 0;
+            }
+            c->previous = second;
+            ++c->ticks;
+            // Skip the first few ticks: they come before the timer has found its place.
+            if (c->ticks > 3) {
+                const double phase = (since - std::floor(since)) * 1000;
+                c->phaseMin = std::min(c->phaseMin, phase);
+                c->phaseMax = std::max(c->phaseMax, phase);
+            }
+        });
     QTimer::singleShot(seconds * 1000, qApp, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     std::printf("{\"seconds\": %d, \"ticks\": %d, \"skipped\": %d, \"repeated\": %d, "
                 "\"phase_ms_min\": %.1f, \"phase_ms_max\": %.1f}\n",
-        seconds, ticks, skipped, repeated, phaseMin, phaseMax);
+        seconds, counts.ticks, counts.skipped, counts.repeated, counts.phaseMin, counts.phaseMax);
     return 0;
 }
 
@@ -138,8 +144,9 @@ int main(int argc, char* argv[])
     const int amount = argc > 2 ? std::atoi(argv[2]) : 1000;
 
     LocalClock clock;
+    SecondBySecondClock secondBySecond;
     PreviewClock preview(mode == QLatin1String("skips") ? static_cast<Clock&>(clock)
-                                                        : static_cast<Clock&>(g_secondBySecond));
+                                                        : static_cast<Clock&>(secondBySecond));
     InWindowDate systemDate(preview, clock);
     DateKeeper keeper(systemDate);
     Form1 form(preview, keeper);
@@ -152,5 +159,5 @@ int main(int argc, char* argv[])
             return 1;
     }
     return mode == QLatin1String("skips") ? measureSkips(form, clock, amount)
-                                          : measureCost(form, amount);
+                                          : measureCost(form, secondBySecond, amount);
 }

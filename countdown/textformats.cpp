@@ -58,7 +58,7 @@ QString FormatTotal(double value, const QLocale& locale)
         text += QLatin1Char('-');
     text += integerPart;
     text += decimalPointFor(locale);
-    text += digits.right(2);
+    text += QStringView(digits).right(2);
     return text;
 }
 

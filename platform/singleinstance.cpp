@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString applicationInterface = QStringLiteral("org.freedesktop.Application");
+constexpr QLatin1String applicationInterface("org.freedesktop.Application");
 
 // The object path of an application id, as the desktop's launchers expect it.
 QString objectPathOf(const QString& appId)

@@ -12,9 +12,9 @@ using namespace std::chrono;
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.timedate1");
-const QString objectPath = QStringLiteral("/org/freedesktop/timedate1");
-const QString interfaceName = QStringLiteral("org.freedesktop.timedate1");
+constexpr QLatin1String service("org.freedesktop.timedate1");
+constexpr QLatin1String objectPath("/org/freedesktop/timedate1");
+constexpr QLatin1String interfaceName("org.freedesktop.timedate1");
 
 // SetTime(usec, relative, interactive): relative, so that the service adds the offset to its own
 // reading when it applies it, however long the person took to give permission.

@@ -92,7 +92,7 @@ DateChange DateKeeper::restoreBlocking()
 {
     // Whatever is under way is answered first, and nothing new is started meanwhile.
     m_blocking = true;
-    const DateChange outcome = m_systemDate.restoreBlocking(LastRestoreTimeout);
+    DateChange outcome = m_systemDate.restoreBlocking(LastRestoreTimeout);
     // Days waiting their turn are dropped; restores waiting theirs are this one.
     for (Request& request : std::exchange(m_queue, {})) {
         if (!request.date) {

@@ -38,12 +38,13 @@ void FallbackSystemDate::setDate(year_month_day date, Finished finished)
 
 void FallbackSystemDate::setWith(year_month_day date, QStringList reasons, Finished finished)
 {
-    m_ways[m_current]->setDate(
-        date, [this, date, reasons, finished](const DateChange& change) mutable {
+    m_ways[m_current]->setDate(date,
+        [this, date, reasons = std::move(reasons), finished = std::move(finished)](
+            const DateChange& change) mutable {
             if (change.isRefused() && m_current + 1 < m_ways.size()) {
                 reasons << DateTexts::reason(change);
                 ++m_current;
-                setWith(date, reasons, finished);
+                setWith(date, std::move(reasons), std::move(finished));
                 return;
             }
             if (m_tell) {
@@ -84,7 +85,8 @@ void FallbackSystemDate::restoreFrom(std::size_t way, DateChange outcome, Finish
         finished(outcome);
         return;
     }
-    m_ways[way]->restore([this, way, outcome, finished](const DateChange& change) {
+    m_ways[way]->restore([this, way, outcome = std::move(outcome), finished = std::move(finished)](
+                             const DateChange& change) {
         restoreFrom(way + 1, combined(outcome, change), finished);
     });
 }

@@ -8,7 +8,7 @@ namespace {
 constexpr std::int16_t RestoreClick = 26;
 }
 
-void Label4_Click(FormState& state, DateKeeper& keeper, SystemDate::Finished restored)
+void Label4_Click(FormState& state, DateKeeper& keeper, const SystemDate::Finished& restored)
 {
     // The counter and the day text are updated before the date is set.
     state.PreviewDay = static_cast<std::int16_t>(state.PreviewDay + 1);

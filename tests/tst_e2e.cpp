@@ -22,17 +22,21 @@
 namespace {
 
 // Where each day picture shows, inside its border where it has one.
-const QHash<QString, QPoint> pictureOrigins = {
-    {"Santa1", {201, 141}},
-    {"Santa7", {10, 13}},
-    {"Santa8", {10, 13}},
-    {"Santa9", {52, 16}},
-    {"Santa16", {99, 27}},
-    {"NightBefore", {112, 7}},
-    {"XmassDay", {25, 10}},
-    {"SantaNotDec", {174, 18}},
-    {"LogoKestrel", {232, 199}},
-};
+QPoint pictureOrigin(const QString& name)
+{
+    static const QHash<QString, QPoint> origins = {
+        {"Santa1", {201, 141}},
+        {"Santa7", {10, 13}},
+        {"Santa8", {10, 13}},
+        {"Santa9", {52, 16}},
+        {"Santa16", {99, 27}},
+        {"NightBefore", {112, 7}},
+        {"XmassDay", {25, 10}},
+        {"SantaNotDec", {174, 18}},
+        {"LogoKestrel", {232, 199}},
+    };
+    return origins.value(name);
+}
 
 // The colours of two images, pixel for pixel (screenshots and pictures may differ in the unused
 // alpha byte, which QImage's own comparison counts).
@@ -88,7 +92,7 @@ bool showsPicture(const QImage& shot, const QString& name)
 {
     const QImage picture = expectedPicture(name);
     return !picture.isNull()
-        && samePixels(shot.copy(QRect(pictureOrigins.value(name), picture.size())), picture);
+        && samePixels(shot.copy(QRect(pictureOrigin(name), picture.size())), picture);
 }
 
 // A caption as the window draws it: bold 13 px text on black, from the top-left of its label.
@@ -229,8 +233,8 @@ void TestEndToEnd::firstTick()
 {
     ProgramSession session(ProgramSession::at(QStringLiteral("2024-12-01 12:00:00")));
     QVERIFY(session.waitForWindow());
-    const QRgb yellow = qRgb(255, 255, 0), blue = qRgb(0, 0, 255);
-    const auto totalsShown = [yellow](const QImage& shot) {
+    constexpr QRgb yellow = qRgb(255, 255, 0), blue = qRgb(0, 0, 255);
+    const auto totalsShown = [](const QImage& shot) {
         for (int top : {180, 240, 300, 360}) {
             if (countPixels(shot, QRect(510, top, 151, 24), yellow) <= 30)
                 return false;
@@ -310,7 +314,7 @@ void TestEndToEnd::previewThenExit()
     const QPoint days(645, 396);
     session.click(days);
     QTRY_COMPARE_WITH_TIMEOUT(session.notices().size(), 1, 5000);
-    session.dismiss(session.notices().front());
+    session.dismiss(session.notices().constFirst());
     QTRY_VERIFY_WITH_TIMEOUT(session.notices().isEmpty(), 5000);
 
     const QImage dateLine = renderedCaption(
@@ -350,7 +354,7 @@ void TestEndToEnd::previewThenExit()
     const QImage logo = expectedPicture(QStringLiteral("LogoKestrel"));
     const QRect covered(0, 0, 187, 68);
     QCOMPARE(countPixels(logo, covered, qRgb(0, 0, 0)), covered.width() * covered.height());
-    const QPoint logoAt = pictureOrigins.value(QStringLiteral("LogoKestrel"));
+    const QPoint logoAt = pictureOrigin(QStringLiteral("LogoKestrel"));
     for (const QRect& seen : {QRect(0, 68, 215, 93), QRect(187, 0, 28, 68)})
         QVERIFY(samePixels(shot.copy(seen.translated(logoAt)), logo.copy(seen)));
     int gold = 0;

@@ -53,8 +53,8 @@ QHash<QRgb, int> histogram(const QImage& image)
 struct Glance
 {
     static constexpr int cells = 24;
-    QList<double> ink = QList<double>(cells * cells);
-    QList<double> brightness = QList<double>(cells * cells);
+    QList<double> ink = QList<double>(qsizetype(cells) * cells);
+    QList<double> brightness = QList<double>(qsizetype(cells) * cells);
 };
 
 Glance glanceAt(const QImage& picture)
@@ -63,7 +63,7 @@ Glance glanceAt(const QImage& picture)
     const QHash<QRgb, int> counts = histogram(rgb);
     const QRgb ground = std::max_element(counts.begin(), counts.end()).key();
     Glance glance;
-    QList<int> pixels(Glance::cells * Glance::cells);
+    QList<int> pixels(qsizetype(Glance::cells) * Glance::cells);
     for (int y = 0; y < rgb.height(); ++y) {
         for (int x = 0; x < rgb.width(); ++x) {
             const int cell =
@@ -78,11 +78,11 @@ Glance glanceAt(const QImage& picture)
     for (int cell = 0; cell < pixels.size(); ++cell) {
         glance.ink[cell] /= pixels[cell];
         glance.brightness[cell] /= pixels[cell];
-        mean += glance.brightness[cell] / pixels.size();
+        mean += glance.brightness[cell] / double(pixels.size());
     }
     double variance = 0;
     for (double b : std::as_const(glance.brightness))
-        variance += (b - mean) * (b - mean) / pixels.size();
+        variance += (b - mean) * (b - mean) / double(pixels.size());
     for (double& b : glance.brightness)
         b = (b - mean) / std::max(std::sqrt(variance), 1.0);
     return glance;
@@ -173,7 +173,8 @@ void TestPictures::eachPicture()
     for (int scale : {2, 3}) {
         const QImage sharp(QStringLiteral(":/pictures@%1x/%2.png").arg(scale).arg(name));
         QCOMPARE(sharp.size(), size * scale);
-        for (QRgb colour : histogram(sharp).keys())
+        const QHash<QRgb, int> sharpCounts = histogram(sharp);
+        for (const auto& [colour, count] : sharpCounts.asKeyValueRange())
             QVERIFY2(counts.contains(colour),
                 qPrintable(QStringLiteral("%1x: #%2")
                                .arg(scale)
@@ -241,7 +242,7 @@ void TestPictures::pairsToldApartAtAGlance()
     double correlation = 0;
     int subject = 0, differing = 0;
     for (int cell = 0; cell < a.ink.size(); ++cell) {
-        correlation += a.brightness[cell] * b.brightness[cell] / a.ink.size();
+        correlation += a.brightness[cell] * b.brightness[cell] / double(a.ink.size());
         if (a.ink[cell] > 0.05 || b.ink[cell] > 0.05) {
             ++subject;
             differing += std::abs(a.ink[cell] - b.ink[cell]) > 0.2;

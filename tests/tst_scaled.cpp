@@ -185,8 +185,8 @@ void TestScaled::framesShowAllFourSides()
 
 int main(int argc, char* argv[])
 {
-    qputenv(
-        "QT_SCALE_FACTOR", qgetenv("SCD_TEST_SCALE").isEmpty() ? "2" : qgetenv("SCD_TEST_SCALE"));
+    const QByteArray scale = qgetenv("SCD_TEST_SCALE");
+    qputenv("QT_SCALE_FACTOR", scale.isEmpty() ? QByteArray("2") : scale);
     QApplication app(argc, argv);
     TestScaled test;
     return QTest::qExec(&test, argc, argv);

@@ -27,7 +27,10 @@ using namespace std::chrono;
 
 namespace {
 
-const QLocale english(QLocale::English, QLocale::UnitedStates);
+QLocale english()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 WallTime utc(int year, unsigned month, unsigned day, int h, int m, int s)
 {
@@ -107,7 +110,7 @@ void openWindow(RecordingForm& form)
 
 void runTick(Clock& clock, FormSurface& form)
 {
-    ShowCountdownTexts(ComputeCountdown(clock), clock, form, english);
+    ShowCountdownTexts(ComputeCountdown(clock), clock, form, english());
     ShowDayPicture(clock, form);
 }
 

@@ -15,11 +15,11 @@
 
 namespace {
 
-const QString python = QStringLiteral("/usr/bin/python3");
-const QString service = QStringLiteral("org.freedesktop.timedate1");
-const QString objectPath = QStringLiteral("/org/freedesktop/timedate1");
-const QString interfaceName = QStringLiteral("org.freedesktop.timedate1");
-const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
+constexpr QLatin1String python("/usr/bin/python3");
+constexpr QLatin1String service("org.freedesktop.timedate1");
+constexpr QLatin1String objectPath("/org/freedesktop/timedate1");
+constexpr QLatin1String interfaceName("org.freedesktop.timedate1");
+constexpr QLatin1String mockInterface("org.freedesktop.DBus.Mock");
 
 int connections = 0;
 

@@ -34,10 +34,13 @@ bool holdsCapability(const char* field, int capability)
 
 // Never the right to set the clock; and, where the tests run as root, none of root's rights over
 // files either, so that a folder made read-only is read-only to the program too.
-const QStringList withoutClockRight = {QStringLiteral("--inh-caps"), QStringLiteral("-sys_time"),
-    QStringLiteral("--bounding-set"),
-    QStringLiteral("-sys_time,-dac_override,-dac_read_search,-fowner,-linux_immutable"),
-    QStringLiteral("--")};
+QStringList withoutClockRight()
+{
+    return {QStringLiteral("--inh-caps"), QStringLiteral("-sys_time"),
+        QStringLiteral("--bounding-set"),
+        QStringLiteral("-sys_time,-dac_override,-dac_read_search,-fowner,-linux_immutable"),
+        QStringLiteral("--")};
+}
 
 } // namespace
 
@@ -50,7 +53,7 @@ QString ProgramSession::cannotStartSafely()
     // As root, setpriv must be able to take the right away.
     QProcess probe;
     probe.start(QStringLiteral("setpriv"),
-        withoutClockRight
+        withoutClockRight()
             + QStringList{QStringLiteral("grep"), QStringLiteral("CapBnd"),
                 QStringLiteral("/proc/self/status")});
     if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
@@ -183,7 +186,7 @@ void ProgramSession::startWithoutClockRight(QProcess& process, const QStringList
         process.start(program, arguments);
         return;
     }
-    QStringList setpriv = withoutClockRight;
+    QStringList setpriv = withoutClockRight();
     if (user >= 0)
         setpriv = QStringList{QStringLiteral("--reuid=%1").arg(user),
                       QStringLiteral("--regid=%1").arg(user), QStringLiteral("--clear-groups")}

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 // Part of the library, if not of its headers: listen on the local socket only, not on TCP.
-extern "C" int _IceTransNoListen(const char* protocol);
+extern "C" int _IceTransNoListen(const char* protocol); // NOLINT(bugprone-reserved-identifier)
 
 namespace {
 

@@ -6,9 +6,11 @@
 
 class QSocketNotifier;
 // The library's own handles; its headers, which define words such as Status, stay out of here.
+// NOLINTBEGIN(bugprone-reserved-identifier): the library's names, not ours.
 struct _IceConn;
 struct _IceListenObj;
 struct _SmsConn;
+// NOLINTEND(bugprone-reserved-identifier)
 
 // A session manager of the test's own (X11's XSMP, on a socket of its own) for one program: it
 // lets the program register, then asks it to save itself for a log-out, and either ends the
