@@ -12,16 +12,12 @@
 #include "fakesystemdate.h"
 #include "formstate.h"
 #include "inwindowpreview.h"
-#include "localclock.h"
 #include "previewstepper.h"
 #include "recordingform.h"
 #include "scriptedclock.h"
 #include "showcountdowntexts.h"
 
 #include <QTest>
-
-#include <ctime>
-#include <thread>
 
 using namespace std::chrono;
 
@@ -158,7 +154,6 @@ private Q_SLOTS:
     void exitWithoutPreviewTouchesNothing();
     void farewellWaitIgnoresWallClock_data();
     void farewellWaitIgnoresWallClock();
-    void farewellWaitSleeps();
 };
 
 // Each row: the number of clicks since start, then what the last click leaves and sets.
@@ -550,31 +545,6 @@ void TestSysDate::farewellWaitIgnoresWallClock()
     QVERIFY(waited <= seconds{3} + milliseconds{overrunMs});
     QCOMPARE(sleeps, 1);
     QVERIFY(form.ended());
-}
-
-// With the real clock: three seconds pass and the process sleeps through them.
-void TestSysDate::farewellWaitSleeps()
-{
-    LocalClock clock;
-    EventLog log;
-    RecordingForm form(log);
-    FakeSystemDate systemDate;
-    DateKeeper keeper(systemDate);
-    timespec cpuBefore{}, cpuAfter{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuBefore);
-    const nanoseconds start = clock.elapsed();
-    ExitSequence(keeper, clock, form,
-        {[](nanoseconds d) { std::this_thread::sleep_for(d); }, [](const DateNotice&) {}});
-    const nanoseconds waited = clock.elapsed() - start;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpuAfter);
-    const double cpuSeconds = double(cpuAfter.tv_sec - cpuBefore.tv_sec)
-        + double(cpuAfter.tv_nsec - cpuBefore.tv_nsec) / 1e9;
-
-    QVERIFY(form.ended());
-    QVERIFY(waited >= seconds{3});
-    QVERIFY2(waited < milliseconds{3900}, qPrintable(QString::number(waited.count())));
-    // A spinning wait would use three seconds of processor time; this one uses next to none.
-    QVERIFY2(cpuSeconds < 0.15, qPrintable(QString::number(cpuSeconds)));
 }
 
 QTEST_GUILESS_MAIN(TestSysDate)

@@ -39,7 +39,7 @@ void FakeSystemDate::restore(Finished finished)
 
 DateChange FakeSystemDate::outcomeOf(const Change& change) const
 {
-    return change.date ? m_setOutcome : m_restoreOutcome;
+    return change.date ? DateChange::success() : m_restoreOutcome;
 }
 
 void FakeSystemDate::apply(const Change& change)

@@ -21,7 +21,6 @@ public:
     explicit FakeSystemDate(EventLog* log = nullptr,
         std::chrono::year_month_day current = std::chrono::year{2026} / 12 / 9);
 
-    void refuseSetting() { m_setOutcome = DateChange::refused(DateChange::Cause::NotAuthorized); }
     void refuseRestoring()
     {
         m_restoreOutcome = DateChange::refused(DateChange::Cause::NotAuthorized);
@@ -52,7 +51,6 @@ private:
     EventLog* m_log;
     std::chrono::year_month_day m_current;
     std::chrono::year_month_day m_original;
-    DateChange m_setOutcome;
     DateChange m_restoreOutcome;
     bool m_holding = false;
     std::deque<Change> m_waiting;

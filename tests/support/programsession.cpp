@@ -255,10 +255,13 @@ QStringList ProgramSession::windows() const
 
 QStringList ProgramSession::programWindows() const
 {
+    // Only those on the screen: a window is made a moment before it is shown, and a click on it
+    // meanwhile would go to the screen behind.
     QStringList found;
     for (const QString& window : windows()) {
-        if (window.endsWith(QLatin1String(" 682x570")))
-            found << window.section(QLatin1Char(' '), 0, 0);
+        const QString id = window.section(QLatin1Char(' '), 0, 0);
+        if (window.endsWith(QLatin1String(" 682x570")) && isShown(id))
+            found << id;
     }
     return found;
 }
@@ -268,15 +271,24 @@ bool ProgramSession::waitForWindow()
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 60000 && m_program.state() != QProcess::NotRunning) {
-        for (const QString& window : windows()) {
-            if (window.endsWith(QLatin1String(" 682x570"))) {
-                m_window = window.section(QLatin1Char(' '), 0, 0);
-                return true;
-            }
+        if (const QStringList shown = programWindows(); !shown.isEmpty()) {
+            m_window = shown.constFirst();
+            return true;
         }
         QTest::qWait(50);
     }
     return false;
+}
+
+bool ProgramSession::isShown(const QString& window) const
+{
+    xcb_connection_t* connection = xcb_connect(qPrintable(m_display), nullptr);
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(connection,
+        xcb_get_window_attributes(connection, xcb_window_t(window.toUInt(nullptr, 16))), nullptr);
+    const bool shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    free(attributes);
+    xcb_disconnect(connection);
+    return shown;
 }
 
 QStringList ProgramSession::notices() const

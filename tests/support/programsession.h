@@ -117,11 +117,10 @@ public:
     void endDisplay();
 
     QString display() const { return m_display; }
-    QString stateFolder() const { return m_state.path(); }
-    QString runtimeFolder() const { return m_runtime.path(); }
 
 private:
     QString run(const QString& program, const QStringList& arguments) const;
+    bool isShown(const QString& window) const;
 
     QProcess m_xvfb;
     QProcess m_program;

@@ -54,12 +54,10 @@ double ScriptedClock::secondsSinceMidnight()
 
 nanoseconds ScriptedClock::elapsed()
 {
-    const nanoseconds reading = m_elapsed;
-    m_elapsed += m_elapsedStep;
     if (m_log)
         m_log->add(
-            QStringLiteral("elapsed %1 ms").arg(duration_cast<milliseconds>(reading).count()));
-    return reading;
+            QStringLiteral("elapsed %1 ms").arg(duration_cast<milliseconds>(m_elapsed).count()));
+    return m_elapsed;
 }
 
 QString ScriptedClock::describe(DateValue value)

@@ -24,7 +24,6 @@ public:
 
     void setElapsed(std::chrono::nanoseconds elapsed) { m_elapsed = elapsed; }
     std::chrono::nanoseconds currentElapsed() const { return m_elapsed; }
-    void setElapsedStep(std::chrono::nanoseconds step) { m_elapsedStep = step; }
     void setSecondsSinceMidnight(double seconds) { m_secondsSinceMidnight = seconds; }
     // The computer's clock as an instant; moved only by the test.
     void setWallTime(WallTime wallTime) { m_wallTime = wallTime; }
@@ -49,7 +48,6 @@ private:
     std::optional<DateValue> m_held;
     WallTime m_wallTime{};
     std::chrono::nanoseconds m_elapsed{0};
-    std::chrono::nanoseconds m_elapsedStep{0};
     int m_nowReadings = 0;
     double m_secondsSinceMidnight = 12 * 3600 + 0.05;
     bool m_ranDry = false;

@@ -31,6 +31,8 @@ SessionManager::SessionManager() = default;
 SessionManager::~SessionManager()
 {
     delete m_clientNotifier;
+    if (m_client)
+        SmsCleanUp(m_client);
     if (m_ice)
         IceCloseConnection(m_ice);
     if (m_listeners)
@@ -83,7 +85,10 @@ void SessionManager::accept(int listener)
 void SessionManager::serve()
 {
     if (IceProcessMessages(m_ice, nullptr, nullptr) != IceProcessMessagesSuccess) {
+        // Gone without a word (killed, or ended by a failed test): its half is let go here.
         m_clientNotifier->setEnabled(false);
+        if (m_client)
+            SmsCleanUp(m_client);
         m_client = nullptr;
     }
 }
