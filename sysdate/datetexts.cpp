@@ -43,6 +43,13 @@ QString dateMayBeWrong()
     return QCoreApplication::translate("DateTexts", "The computer's date may be wrong.");
 }
 
+// A note of a run that ended mid-preview, which this start leaves alone: what can be known of
+// the true time, and a plea to look.
+DateNotice leftoverLeftAlone(const QString& whatIsKnown)
+{
+    return {dateMayBeWrong(), then(then(lastEndedDuringPreview(), whatIsKnown), pleaseCheck())};
+}
+
 } // namespace
 
 QString peopleTime(WallTime instant)
@@ -200,38 +207,32 @@ DateNotice leftoverRepairFailed(const DateChange& restored, WallTime truePresent
 
 DateNotice leftoverFromEarlierBoot(WallTime lastKnownTrueTime)
 {
-    return {dateMayBeWrong(),
-        then(then(lastEndedDuringPreview(),
-                 //: %1 is a date and time.
-                 QCoreApplication::translate("DateTexts",
-                     "The computer has been restarted since, so the true time cannot be worked out "
-                     "here; the last time known to be true was %1.")
-                     .arg(peopleTime(lastKnownTrueTime))),
-            pleaseCheck())};
+    return leftoverLeftAlone(
+        //: %1 is a date and time.
+        QCoreApplication::translate("DateTexts",
+            "The computer has been restarted since, so the true time cannot be worked out "
+            "here; the last time known to be true was %1.")
+            .arg(peopleTime(lastKnownTrueTime)));
 }
 
 DateNotice leftoverOfAnotherWay(WallTime truePresent)
 {
-    return {dateMayBeWrong(),
-        then(then(lastEndedDuringPreview(),
-                 //: %1 is the true date and time.
-                 QCoreApplication::translate("DateTexts",
-                     "This run may not set the clock the way that run did. The true time is about "
-                     "%1.")
-                     .arg(peopleTime(truePresent))),
-            pleaseCheck())};
+    return leftoverLeftAlone(
+        //: %1 is the true date and time.
+        QCoreApplication::translate("DateTexts",
+            "This run may not set the clock the way that run did. The true time is about "
+            "%1.")
+            .arg(peopleTime(truePresent)));
 }
 
 DateNotice leftoverClockSetSince(WallTime truePresent)
 {
-    return {dateMayBeWrong(),
-        then(then(lastEndedDuringPreview(),
-                 //: %1 is the true date and time.
-                 QCoreApplication::translate("DateTexts",
-                     "The clock has been set since to a day that no preview sets, so it is left as "
-                     "it is. By the note that run left, the true time is about %1.")
-                     .arg(peopleTime(truePresent))),
-            pleaseCheck())};
+    return leftoverLeftAlone(
+        //: %1 is the true date and time.
+        QCoreApplication::translate("DateTexts",
+            "The clock has been set since to a day that no preview sets, so it is left as "
+            "it is. By the note that run left, the true time is about %1.")
+            .arg(peopleTime(truePresent)));
 }
 
 DateNotice leftoverImplausible(const QString& path, WallTime lastKnownTrueTime)
