@@ -15,9 +15,14 @@ namespace {
 // larger one.
 constexpr qreal renditionScales[] = {1.25, 1.5, 2, 3};
 
+bool sameScale(qreal a, qreal b)
+{
+    return std::abs(a - b) < 0.001;
+}
+
 bool isWhole(qreal scale)
 {
-    return std::abs(scale - std::round(scale)) < 0.001;
+    return sameScale(scale, std::round(scale));
 }
 
 QString scaleName(qreal scale)
@@ -40,7 +45,7 @@ QImage load(Control owner)
 QImage load(Control owner, qreal scale)
 {
     for (qreal drawn : renditionScales) {
-        if (std::abs(scale - drawn) < 0.001)
+        if (sameScale(scale, drawn))
             return QImage(
                 QStringLiteral(":/pictures@%1x/%2.png").arg(scaleName(drawn), controlName(owner)));
     }
@@ -119,7 +124,7 @@ const QImage& ScreenPicture::rendition(qreal scale, QSize size)
     m_shownScale = scale;
     m_shown = {};
     for (qreal drawn : renditionScales) {
-        if (drawn + 0.001 < scale)
+        if (drawn < scale && !sameScale(drawn, scale))
             continue;
         const QImage source = load(m_owner, drawn);
         if (source.isNull())
@@ -127,7 +132,7 @@ const QImage& ScreenPicture::rendition(qreal scale, QSize size)
         // A whole scale keeps its crisp rendition as it is, and so does the one drawn for the
         // scale; another is made to the size with an area-averaging filter that keeps every
         // line's weight.
-        m_shown = std::abs(drawn - scale) < 0.001 || isWhole(scale)
+        m_shown = sameScale(drawn, scale) || isWhole(scale)
             ? source
             : source.convertToFormat(QImage::Format_RGB32)
                   .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
